@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors and runs every test: the full suite, the plain C++
+# layers again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
+# fuzz target.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/deps.sh" test
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARLO_WERROR=ON >/dev/null
+cmake --build "$here/build" -j "$jobs"
+(cd "$here/build" && ctest --output-on-failure -j "$jobs")
+
+echo "== sanitizers"
+cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARLO_WERROR=ON \
+    -DVARLO_GUI=OFF -DVARLO_BENCH=OFF -DVARLO_SANITIZE=ON >/dev/null
+cmake --build "$here/build-asan" -j "$jobs"
+(cd "$here/build-asan" && ctest --output-on-failure -j "$jobs")
+
+echo "== fuzz"
+cmake -S "$here" -B "$here/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DVARLO_WERROR=ON -DVARLO_GUI=OFF -DVARLO_BENCH=OFF \
+    -DVARLO_SANITIZE=ON -DVARLO_FUZZ=ON >/dev/null
+cmake --build "$here/build-fuzz" -j "$jobs"
+for f in "$here"/build-fuzz/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    echo "-- $(basename "$f")"
+    "$f" -max_total_time="${VARLO_FUZZ_SECONDS:-30}" -print_final_stats=0 2>&1 | tail -n 2
+done
