@@ -1,0 +1,202 @@
+#pragma once
+
+#include "editor/model/EditorCommands.h"
+#include "editor/model/EditorModel.h"
+#include "editor/model/SplitVector.h"
+#include "editor/model/TColor.h"
+#include "editor/model/TSynKeyStrokes.h"
+#include "editor/widget/TSynGutter.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QPoint>
+
+#include <cstdint>
+#include <memory>
+
+class QMenu;
+class QLabel;
+
+namespace varlo {
+
+class TSynCustomHighlighter;
+class QtEditorClipboard;
+
+// The multi-line editor control that fills every page. It shows an EditorModel (which it owns)
+// and maps keys and mouse gestures onto the command processor; the text, the caret, the
+// selection and undo all live in the model, reached through model().
+//
+// The text font is the widget's own font (QWidget::setFont): "Courier New" 10 pt unless set.
+// The model's onChange belongs to the widget: bind to the OnChange signal instead.
+class TSynMemo : public QAbstractScrollArea, private EditorObserver {
+    Q_OBJECT
+public:
+    explicit TSynMemo(QWidget* parent = nullptr);
+    ~TSynMemo() override;
+
+    EditorModel& model() { return *model_; }
+    const EditorModel& model() const { return *model_; }
+    EditorCommands& commands() { return commands_; }
+    TSynKeyStrokes& keystrokes() { return keystrokes_; }
+
+    // Runs one editor command (ecUndo, ecCopy, ecPaste, ecSelectAll, ...) as a key would, then
+    // brings the caret into view.
+    void CommandProcessor(EditorCommand command, char ch = 0);
+
+    // --- Appearance (the defaults of a new editor; the owner applies its own values)
+    TColor Color() const { return color_; }
+    void setColor(TColor c);
+    // clNone: no caret-line band.
+    TColor ActiveLineColor() const { return activeLineColor_; }
+    void setActiveLineColor(TColor c);
+    TColor SelectedBackground() const { return selectedBackground_; }
+    TColor SelectedForeground() const { return selectedForeground_; }
+    void setSelectedColor(TColor background, TColor foreground = clHighlightText);
+    int RightEdge() const { return rightEdge_; }
+    void setRightEdge(int column);
+    TColor RightEdgeColor() const { return rightEdgeColor_; }
+    void setRightEdgeColor(TColor c);
+    // Kept in the model; clamped to 1..256.
+    int TabWidth() const { return model_->tabWidth(); }
+    void setTabWidth(int w);
+    bool WantTabs() const { return wantTabs_; }
+    void setWantTabs(bool on) { wantTabs_ = on; }
+    bool WantReturns() const { return wantReturns_; }
+    void setWantReturns(bool on) { wantReturns_ = on; }
+    bool InsertMode() const { return model_->insertMode(); }
+    void setInsertMode(bool on);
+    bool HideSelection() const { return hideSelection_; }
+    void setHideSelection(bool on);
+    const TSynGutter& Gutter() const { return gutter_; }
+    void setGutter(const TSynGutter& g);
+
+    // Shared components owned by the main window; the editor never deletes them.
+    TSynCustomHighlighter* Highlighter() const { return highlighter_; }
+    void setHighlighter(TSynCustomHighlighter* h);
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void setPopupMenu(QMenu* m) { popupMenu_ = m; }
+    int Tag() const { return model_->tag; }
+    void setTag(int t) { model_->tag = t; }
+
+    // --- Geometry (pixels, widget viewport coordinates)
+    int charWidth() const { return charWidth_; }
+    int lineHeight() const { return lineHeight_; }
+    int gutterWidth() const;
+    // x of the first text cell in the viewport (the gutter's width plus a small margin).
+    int textStart() const;
+    int topLine() const { return commands_.view.topLine; }
+    void setTopLine(int line);
+    int linesInWindow() const;
+    // The (line, column) under a viewport point; the column may lie past the line end.
+    Position positionAt(QPoint viewportPoint) const;
+    // Viewport point of the top-left corner of a position's cell.
+    QPoint pointOf(Position p) const;
+    void ensureCaretVisible();
+
+    // --- Highlighting (per-line end states)
+    // Lines scanned since the counter was last reset, by edits and by lazy scanning.
+    std::int64_t rescannedLines() const { return rescanned_; }
+    void resetRescannedLines() { rescanned_ = 0; }
+    // Number of lines at the top whose end state is known.
+    int scannedLines() const { return scannedUpTo_; }
+    // Scans every line now (normally the rest follows in idle time).
+    void scanAll();
+    // The stored end state of a line (0-based); scans up to it first.
+    int lineEndState(int line);
+
+    // Paints the current view into an image of the widget's size (for tests and benchmarks).
+    QImage renderToImage();
+
+signals:
+    void OnChange();
+    void OnKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // The (line, column) under the pointer over the text area; the handler may change the
+    // pointer shape through the widget.
+    void OnMouseCursor(varlo::Position position);
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    class Painter;
+    friend class Painter;
+
+    void modelChanged(const ModelChange& change) override;
+    void fontChanged();
+    void updateScrollBars();
+    void syncViewFromScrollBars();
+    void paintInto(QPainter& p, const QRect& clip);
+    // Makes sure the end states of lines [0, line] are known.
+    void ensureScanned(int line);
+    void scanLine(int line, int startState);
+    int stateBefore(int line) const;
+    void rescanFrom(int line);
+    void highlighterChanged();
+    void restartCaretBlink();
+    bool isMenuShortcut(QKeyEvent* e) const;
+    void showScrollHint(bool dragging);
+    void startDrag();
+
+    std::unique_ptr<EditorModel> model_;
+    std::unique_ptr<QtEditorClipboard> clipboard_;
+    EditorCommands commands_;
+    TSynKeyStrokes keystrokes_;
+
+    TColor color_ = clWindow;
+    TColor activeLineColor_ = clNone;
+    TColor selectedBackground_ = clHighlight;
+    TColor selectedForeground_ = clHighlightText;
+    int rightEdge_ = 80;
+    TColor rightEdgeColor_ = clSilver;
+    bool wantTabs_ = false;
+    bool wantReturns_ = true;
+    bool hideSelection_ = false;
+    TSynGutter gutter_;
+
+    TSynCustomHighlighter* highlighter_ = nullptr;
+    int highlighterListener_ = 0;
+    QMenu* popupMenu_ = nullptr;
+
+    int charWidth_ = 8;
+    int lineHeight_ = 16;
+    int ascent_ = 12;
+    int gutterCharWidth_ = 7;
+
+    // End state of every line; valid for lines [0, scannedUpTo_).
+    SplitVector<int> endStates_;
+    int scannedUpTo_ = 0;
+    std::int64_t rescanned_ = 0;
+    QBasicTimer idleScan_;
+
+    QBasicTimer caretBlink_;
+    bool caretShown_ = true;
+
+    // Mouse state
+    enum class Drag { None, Select, MaybeDragDrop, DragDrop };
+    Drag drag_ = Drag::None;
+    QPoint pressPoint_;
+    Position dropPosition_;
+    bool dropShown_ = false;
+    QBasicTimer autoScroll_;
+    QPoint lastMouse_;
+    QLabel* scrollHint_ = nullptr;
+};
+
+} // namespace varlo
