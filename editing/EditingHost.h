@@ -4,8 +4,6 @@
 // and calls installEditingCommands() after it has created its menu bar and toolbar; tests use a
 // small host of their own that answers the dialogs from a script.
 
-#include "editor/model/TColor.h"
-
 #include <optional>
 
 #include <QString>
@@ -54,16 +52,10 @@ public:
     virtual bool hasElementDialog(ElementDialog dialog) = 0;
     virtual void openElementDialog(ElementDialog dialog) = 0;
 
-    // ColorDialog1, preset with `initial`; nothing when the user cancels.
-    virtual std::optional<varlo::TColor> executeColorDialog(varlo::TColor initial) = 0;
     // OpenDM with the given Windows filter string ("text|patterns|text|...") and title; it keeps
     // the last file name chosen through it. The chosen path, or nothing when cancelled.
+    // (Message boxes and the colour dialog go through DialogService.)
     virtual std::optional<QString> executeOpenDM(const QString& filter, const QString& title) = 0;
-
-    // A plain message box with an OK button.
-    virtual void showMessage(const QString& text) = 0;
-    // A confirmation-style box (question icon) with only an OK button.
-    virtual void showConfirmationMessage(const QString& text) = 0;
 
     // Writes "изменено" into the fifth status pane and refreshes nothing else.
     virtual void showModifiedInStatusBar() = 0;
