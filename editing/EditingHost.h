@@ -14,7 +14,7 @@ class QToolBar;
 class QWidget;
 
 namespace varlo {
-class EditorModel;
+class TSynMemo;
 }
 
 // The element dialogs of the "HTML" and "Вставить" menus; the main window owns and opens them.
@@ -30,8 +30,8 @@ class EditingHost {
 public:
     virtual ~EditingHost() = default;
 
-    // The text of ActiveEditor; nullptr while there is no page.
-    virtual varlo::EditorModel* activeEditor() = 0;
+    // ActiveEditor; nullptr while there is no page.
+    virtual varlo::TSynMemo* activeEditor() = 0;
     // The main window: owner of the find and replace windows.
     virtual QWidget* mainWindow() = 0;
 
