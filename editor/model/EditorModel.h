@@ -24,7 +24,7 @@ struct ModelChange {
         Selection = 1u << 2,
         Modified = 1u << 3,
         Bookmarks = 1u << 4,
-        Mode = 1u << 5, // selection mode, insert mode, tab width, options
+        Mode = 1u << 5,    // selection mode, insert mode, tab width, options
         Cleared = 1u << 6, // every line was removed or replaced
     };
     unsigned what = 0;
@@ -172,6 +172,7 @@ private:
     void deleteSelection();
     void undoItem();
     void redoItem();
+    Position insertLines(Position p, std::string_view s);
     void insertColumn(Position p, std::string_view s);
     std::string removeColumn(Position p, std::string_view pieces);
     std::string columnText(Position begin, Position end) const;

@@ -31,9 +31,7 @@ public:
     }
 
     // Length of the joined Text: the lines with two characters between each two of them.
-    std::int64_t textLength() const {
-        return count() == 0 ? 0 : byteCount() + 2 * (count() - 1);
-    }
+    std::int64_t textLength() const { return count() == 0 ? 0 : byteCount() + 2 * (count() - 1); }
     // Text offset of the first character of line i (0 <= i <= count()).
     std::int64_t textOffsetOfLine(Index i) const { return starts_.start(i) + 2 * i; }
     // The line holding Text offset v: the last line whose textOffsetOfLine is <= v (0 when empty).

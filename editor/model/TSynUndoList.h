@@ -14,9 +14,9 @@ enum class UndoKind : std::uint8_t {
     Insert,
     Paste,
     DragDropInsert,
-    Delete,          // a selection removed
-    DeleteBackward,  // Backspace and the deletions towards the line start
-    DeleteForward,   // Delete and the deletions towards the line end
+    Delete,         // a selection removed
+    DeleteBackward, // Backspace and the deletions towards the line start
+    DeleteForward,  // Delete and the deletions towards the line end
     LineBreak,
     BlockIndent,
     BlockUnindent,
@@ -90,6 +90,7 @@ private:
     std::deque<TSynUndoItem> items_;
     std::int32_t nextChangeNumber_ = 1;
     std::int32_t blockChangeNumber_ = 0;
+    std::int32_t outerBlockNumber_ = 0;
     std::int32_t initialChangeNumber_ = 0;
     int blockCount_ = 0;
     int lockCount_ = 0;
