@@ -112,6 +112,8 @@ public:
 
     // Runs one command; ch is the typed character for ecChar (Windows-1251).
     void execute(EditorCommand command, char ch = 0);
+    // Scrolls the view (topLine, leftChar) just enough to show the caret.
+    void ensureCaretVisible();
     // Places the caret (ecGotoXY), extending the selection when `select` is set.
     void gotoXY(Position p, bool select);
 
@@ -138,6 +140,7 @@ public:
     Position wordStartAfter(Position p) const;  // ecWordRight target
 
 private:
+    void run(EditorCommand command, char ch);
     void moveCaret(Position to, bool select);
     void typeChar(char ch);
     void lineBreak(bool moveCaret);
