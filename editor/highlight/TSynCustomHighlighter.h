@@ -49,6 +49,8 @@ public:
     const std::bitset<256>& wordBreakChars() const { return wordBreakChars_; }
     bool isIdentChar(unsigned char c) const { return identChars_[c]; }
     bool isWordBreakChar(unsigned char c) const { return wordBreakChars_[c]; }
+    // The characters the editor's word commands treat as part of a word.
+    bool isWordChar(unsigned char c) const { return identChars_[c] && !wordBreakChars_[c]; }
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool on);

@@ -92,6 +92,14 @@ TEST(TSynHTMLSyn, LanguageFilterRolesAndIdentifierCharacters) {
     for (int c = 192; c < 256; ++c)
         EXPECT_EQ(hl.isIdentChar(static_cast<unsigned char>(c)), c != 215 && c != 247) << c;
     EXPECT_TRUE(hl.isWordBreakChar('='));
+    // Word characters: identifier characters that are no word breaks.
+    std::string word;
+    for (int c = 0; c < 256; ++c)
+        if (hl.isWordChar(static_cast<unsigned char>(c)))
+            word += static_cast<char>(c);
+    EXPECT_EQ(word.size(), 10u + 26u + 1u + 26u + 62u);
+    EXPECT_FALSE(hl.isWordChar(static_cast<unsigned char>('\xD7'))); // Ч
+    EXPECT_TRUE(hl.isWordChar('_'));
 }
 
 // The state each line leaves behind, starting from the reset state; lines run in order.
