@@ -18,8 +18,8 @@ namespace FindReplace {
 
 // What the user asked for: the search text F, the replacement R, match case.
 struct Query {
-    std::string_view find;
-    std::string_view replace;
+    std::string_view find = {};
+    std::string_view replace = {};
     bool matchCase = false;
 };
 

@@ -81,7 +81,7 @@ replaceStep(varlo::EditorModel& e, const FindReplace::Query& q, bool replaceAll)
         e.setSelectedText(q.replace);
     if (!replaceAll)
         return std::nullopt;
-    return replaceSearchStep(e, q, true);
+    return NaiveFindReplace::replaceSearchStep(e, q, true);
 }
 
 } // namespace NaiveFindReplace
