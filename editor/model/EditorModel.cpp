@@ -133,8 +133,11 @@ int EditorModel::lineLength(int i) const {
 
 void EditorModel::addLine(std::string_view s) {
     const int n = lineCount();
-    lines_.insertLine(n, s);
-    collapseOntoCaret();
+    lines_.appendLine(s);
+    // The caret line is never the new one unless the editor was empty, so the collapsed
+    // selection only needs work when there is a selection.
+    if (n == 0 || blockBegin_ != blockEnd_ || blockBegin_ != caret_)
+        collapseOntoCaret();
     notify(ModelChange::Lines, n, 0, 1);
 }
 
@@ -176,7 +179,7 @@ void EditorModel::setText(std::string_view s) {
     if (pieces.back().empty())
         pieces.pop_back();
     for (std::string_view p : pieces)
-        lines_.insertLine(lines_.count(), p);
+        lines_.appendLine(p);
     collapseOntoCaret();
     notify(ModelChange::Lines | ModelChange::Cleared | ModelChange::Caret | ModelChange::Selection,
            0, old, lineCount());

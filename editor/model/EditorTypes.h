@@ -15,9 +15,15 @@ struct Position {
 inline bool operator<(const Position& a, const Position& b) {
     return a.line != b.line ? a.line < b.line : a.column < b.column;
 }
-inline bool operator<=(const Position& a, const Position& b) { return !(b < a); }
-inline Position minPosition(Position a, Position b) { return b < a ? b : a; }
-inline Position maxPosition(Position a, Position b) { return a < b ? b : a; }
+inline bool operator<=(const Position& a, const Position& b) {
+    return !(b < a);
+}
+inline Position minPosition(Position a, Position b) {
+    return b < a ? b : a;
+}
+inline Position maxPosition(Position a, Position b) {
+    return a < b ? b : a;
+}
 
 // Stored as the mode byte of the private clipboard format: keep the values.
 enum class SelectionMode : std::uint8_t { smNormal = 0, smLine = 1, smColumn = 2 };
@@ -44,10 +50,9 @@ enum EditorOption : std::uint32_t {
     eoTrimTrailingSpaces = 1u << 17,
 };
 using EditorOptions = std::uint32_t;
-inline constexpr EditorOptions kDefaultOptions = eoAutoIndent | eoDragDropEditing |
-                                                 eoEnhanceEndKey | eoGroupUndo | eoScrollPastEol |
-                                                 eoShowScrollHint | eoSmartTabDelete |
-                                                 eoSmartTabs | eoTabsToSpaces;
+inline constexpr EditorOptions kDefaultOptions =
+    eoAutoIndent | eoDragDropEditing | eoEnhanceEndKey | eoGroupUndo | eoScrollPastEol |
+    eoShowScrollHint | eoSmartTabDelete | eoSmartTabs | eoTabsToSpaces;
 
 // The widest scrollable line; the caret may stand one column past it in free space.
 inline constexpr int kMaxScrollWidth = 1024;

@@ -65,6 +65,14 @@ void LineStarts::insertLine(Index line) {
         ++stepLine_;
 }
 
+void LineStarts::appendLine(std::int64_t length) {
+    if (stepLength_ != 0)
+        applyStep(lineCount());
+    const std::int64_t end = body_[lineCount()] + length;
+    body_.insert(body_.size(), &end, 1);
+    stepLine_ = lineCount();
+}
+
 void LineStarts::removeLines(Index line, Index count) {
     if (count <= 0)
         return;

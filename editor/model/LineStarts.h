@@ -30,6 +30,8 @@ public:
     // Removes lines [line, line + count); the bytes they held leave the store, so every later
     // start moves back by their length.
     void removeLines(Index line, Index count);
+    // Appends a line of the given length after the last one (the loader's path: O(1)).
+    void appendLine(std::int64_t length);
     void clear();
 
     std::size_t capacityBytes() const { return body_.capacityBytes(); }

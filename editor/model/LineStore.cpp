@@ -62,6 +62,11 @@ void LineStore::insertLine(Index line, std::string_view bytes) {
     insert(line, 0, bytes);
 }
 
+void LineStore::appendLine(std::string_view bytes) {
+    bytes_.insert(bytes_.size(), bytes.data(), static_cast<Index>(bytes.size()));
+    starts_.appendLine(static_cast<std::int64_t>(bytes.size()));
+}
+
 void LineStore::removeLines(Index line, Index n) {
     if (n <= 0)
         return;

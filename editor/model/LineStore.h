@@ -43,6 +43,7 @@ public:
     // Inserts a new line with these bytes at index `line` (0 <= line <= count()).
     void insertLine(Index line, std::string_view bytes);
     void removeLines(Index line, Index n);
+    void appendLine(std::string_view bytes);
     void clear();
 
     std::size_t capacityBytes() const { return bytes_.capacityBytes() + starts_.capacityBytes(); }

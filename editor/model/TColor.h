@@ -12,13 +12,23 @@ using TColor = std::int32_t;
 inline constexpr TColor rgb(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-inline constexpr int redOf(TColor c) { return c & 0xFF; }
-inline constexpr int greenOf(TColor c) { return (c >> 8) & 0xFF; }
-inline constexpr int blueOf(TColor c) { return (c >> 16) & 0xFF; }
+inline constexpr int redOf(TColor c) {
+    return c & 0xFF;
+}
+inline constexpr int greenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr int blueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 
 inline constexpr TColor kSystemColorBit = static_cast<TColor>(0x80000000u);
-inline constexpr bool isSystemColor(TColor c) { return (c & kSystemColorBit) != 0; }
-inline constexpr int systemColorIndex(TColor c) { return c & 0xFF; }
+inline constexpr bool isSystemColor(TColor c) {
+    return (c & kSystemColorBit) != 0;
+}
+inline constexpr int systemColorIndex(TColor c) {
+    return c & 0xFF;
+}
 
 inline constexpr TColor clNone = 0x1FFFFFFF; // "no colour": the attribute has none of its own
 inline constexpr TColor clDefault = 0x20000000;
