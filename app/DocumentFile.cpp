@@ -1,0 +1,136 @@
+#include "app/DocumentFile.h"
+
+#include "editor/model/EditorModel.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varlo::DocumentFile {
+
+namespace {
+
+constexpr qint64 kChunk = 4 << 20;
+
+std::string describe(const char* what, const QString& path) {
+    return std::string(what) + " " + path.toStdString();
+}
+
+// Splits a stream of chunks into lines; a line may span chunks, and a CR at the end of one chunk
+// may be the first half of a CR LF split across two.
+class LineSplitter {
+public:
+    explicit LineSplitter(EditorModel& target) : target_(target) {}
+
+    void feed(const char* data, std::size_t n) {
+        std::size_t pos = 0;
+        if (skipLf_ && n > 0) {
+            skipLf_ = false;
+            if (data[0] == '\n')
+                pos = 1;
+        }
+        // The next LF is remembered so that a run of lone-CR lines does not search the rest of
+        // the chunk for an LF again for every line.
+        std::size_t nextLf = 0;
+        bool lfKnown = false;
+        while (pos < n) {
+            if (!lfKnown || nextLf < pos) {
+                const void* lf = std::memchr(data + pos, '\n', n - pos);
+                nextLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : n;
+                lfKnown = true;
+            }
+            const void* cr = std::memchr(data + pos, '\r', nextLf - pos);
+            if (cr) {
+                const auto at = static_cast<std::size_t>(static_cast<const char*>(cr) - data);
+                pushLine(data + pos, at - pos);
+                pos = at + 1;
+                if (pos == n)
+                    skipLf_ = true;
+                else if (data[pos] == '\n')
+                    ++pos;
+                continue;
+            }
+            if (nextLf < n) {
+                pushLine(data + pos, nextLf - pos);
+                pos = nextLf + 1;
+                continue;
+            }
+            carry_.append(data + pos, n - pos);
+            pos = n;
+        }
+    }
+
+    void finish() {
+        if (!carry_.empty())
+            target_.addLine(carry_);
+        carry_.clear();
+    }
+
+private:
+    void pushLine(const char* p, std::size_t n) {
+        if (carry_.empty()) {
+            target_.addLine(std::string_view(p, n));
+        } else {
+            carry_.append(p, n);
+            target_.addLine(carry_);
+            carry_.clear();
+        }
+    }
+
+    EditorModel& target_;
+    std::string carry_;
+    bool skipLf_ = false;
+};
+
+} // namespace
+
+void read(const QString& path, EditorModel& target) {
+    if (QFileInfo(path).isDir())
+        throw DocumentError(describe("is a folder:", path));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw DocumentError(describe("cannot open", path));
+    std::vector<char> buffer(static_cast<std::size_t>(kChunk));
+    LineSplitter splitter(target);
+    for (;;) {
+        const qint64 got = f.read(buffer.data(), kChunk);
+        if (got < 0)
+            throw DocumentError(describe("cannot read", path));
+        if (got == 0)
+            break;
+        splitter.feed(buffer.data(), static_cast<std::size_t>(got));
+    }
+    splitter.finish();
+}
+
+void write(const QString& path, const EditorModel& source) {
+    if (QFileInfo(path).isDir())
+        throw DocumentError(describe("is a folder:", path));
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        throw DocumentError(describe("cannot create", path));
+    std::string out;
+    out.reserve(static_cast<std::size_t>(kChunk) + 4096);
+    auto flush = [&] {
+        if (f.write(out.data(), static_cast<qint64>(out.size())) != static_cast<qint64>(out.size()))
+            throw DocumentError(describe("cannot write", path));
+        out.clear();
+    };
+    const int n = source.lineCount();
+    for (int i = 0; i < n; ++i) {
+        out += source.line(i);
+        out += "\r\n";
+        if (out.size() >= static_cast<std::size_t>(kChunk))
+            flush();
+    }
+    flush();
+    if (!f.commit())
+        throw DocumentError(describe("cannot write", path));
+}
+
+} // namespace varlo::DocumentFile
