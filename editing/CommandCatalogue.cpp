@@ -392,13 +392,13 @@ constexpr auto kPopup = std::to_array<CommandRow>({
 });
 
 constexpr auto kToolButtons = std::to_array<ToolButtonRow>({
-    {"RzToolButton6", "Отмена"_w, "J1", ToolBarGroup::UndoRedo},
-    {"RzToolButton7", "Возвратить"_w, "N38", ToolBarGroup::UndoRedo},
-    {"RzToolButton8", "Полужирный"_w, "BB1", ToolBarGroup::Tags},
-    {"RzToolButton9", "Курсив"_w, "II1", ToolBarGroup::Tags},
-    {"RzToolButton10", "Подчёркнутый"_w, "UU1", ToolBarGroup::Tags},
-    {"RzToolButton11", "Зачёркнутый "_w, "SS1", ToolBarGroup::Tags},
-    {"RzToolButton12", "Перевод строки"_w, "BR1", ToolBarGroup::Tags},
+    {"RzToolButton6", "Отмена"_w, "J1", ToolBarGroup::UndoRedo, 5},
+    {"RzToolButton7", "Возвратить"_w, "N38", ToolBarGroup::UndoRedo, 6},
+    {"RzToolButton8", "Полужирный"_w, "BB1", ToolBarGroup::Tags, 7},
+    {"RzToolButton9", "Курсив"_w, "II1", ToolBarGroup::Tags, 8},
+    {"RzToolButton10", "Подчёркнутый"_w, "UU1", ToolBarGroup::Tags, 9},
+    {"RzToolButton11", "Зачёркнутый "_w, "SS1", ToolBarGroup::Tags, 10},
+    {"RzToolButton12", "Перевод строки"_w, "BR1", ToolBarGroup::Tags, 12},
 });
 
 } // namespace

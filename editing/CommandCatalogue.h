@@ -50,6 +50,7 @@ struct ToolButtonRow {
     std::string_view tooltip; // Windows-1251
     std::string_view command; // the menu row whose command it runs
     ToolBarGroup group;
+    int image; // index in ImageList1
 };
 
 // The top-level menus in menu order.

@@ -4,8 +4,10 @@
 // and calls installEditingCommands() after it has created its menu bar and toolbar; tests use a
 // small host of their own that answers the dialogs from a script.
 
+#include <exception>
 #include <optional>
 
+#include <QIcon>
 #include <QString>
 
 class QAction;
@@ -59,6 +61,12 @@ public:
 
     // Writes "изменено" into the fifth status pane and refreshes nothing else.
     virtual void showModifiedInStatusBar() = 0;
+
+    // The picture of ImageList1 with this index, for the toolbar buttons.
+    virtual QIcon toolBarImage(int index);
+    // The main loop's default error display, for the commands without a failure handler of
+    // their own: the failure's message with a full stop, the application's title, error icon.
+    virtual void showUnhandledFailure(std::exception_ptr failure);
 };
 
 // Builds the "Правка", "Вставить" and "HTML" menus, PopupMenu1 and the toolbar buttons of the
