@@ -134,10 +134,7 @@ int EditorModel::lineLength(int i) const {
 void EditorModel::addLine(std::string_view s) {
     const int n = lineCount();
     lines_.appendLine(s);
-    // The caret line is never the new one unless the editor was empty, so the collapsed
-    // selection only needs work when there is a selection.
-    if (n == 0 || blockBegin_ != blockEnd_ || blockBegin_ != caret_)
-        collapseOntoCaret();
+    collapseOntoCaret();
     notify(ModelChange::Lines, n, 0, 1);
 }
 
@@ -624,6 +621,15 @@ std::string EditorModel::removeRange(Position b, Position e, SelectionMode mode)
     return removed;
 }
 
+// What a deletion record keeps of the selection. In line mode every line keeps its line end, the
+// document's last line included, so that undo can put back even a single empty last line.
+std::string EditorModel::recordedSelection() const {
+    std::string text = selectedText();
+    if (activeSelectionMode_ == SelectionMode::smLine && selectionEnd().line >= lineCount())
+        text += "\r\n";
+    return text;
+}
+
 void EditorModel::deleteSelection() {
     if (selectionAvailable())
         removeRange(selectionBegin(), selectionEnd(), activeSelectionMode_);
@@ -637,7 +643,7 @@ void EditorModel::setSelectedText(std::string_view s) {
         return;
     UndoBlock block(*this);
     if (selectionAvailable()) {
-        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), selectedText(),
+        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), recordedSelection(),
                         activeSelectionMode_);
         deleteSelection();
     } else {
@@ -697,13 +703,16 @@ void EditorModel::paste() {
     UndoBlock block(*this);
     undo_.addChange(UndoKind::PasteBegin, caret_, caret_, {}, activeSelectionMode_);
     if (selectionAvailable()) {
-        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), selectedText(),
+        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), recordedSelection(),
                         activeSelectionMode_);
         deleteSelection();
     } else {
         activeSelectionMode_ = selectionMode_;
     }
-    const SelectionMode mode = content->mode.value_or(activeSelectionMode_);
+    // Nothing pasted is recorded as an empty stream range: an empty range in line mode would
+    // stand for a whole line that undo would take out.
+    const SelectionMode mode = content->text.empty() ? SelectionMode::smNormal
+                                                     : content->mode.value_or(activeSelectionMode_);
     const Position start = caret_;
     const Position end = insertText(start, content->text, mode);
     undo_.addChange(UndoKind::Paste, start, end,

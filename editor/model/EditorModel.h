@@ -170,6 +170,7 @@ private:
     Position clampSelectionEnd(Position p) const;
     void collapseOntoCaret();
     void deleteSelection();
+    std::string recordedSelection() const;
     void undoItem();
     void redoItem();
     Position insertLines(Position p, std::string_view s);

@@ -68,6 +68,7 @@ public:
 
     bool empty() const { return items_.empty(); }
     int size() const { return static_cast<int>(items_.size()); }
+    const std::deque<TSynUndoItem>& items() const { return items_; }
     const TSynUndoItem* peek() const { return items_.empty() ? nullptr : &items_.back(); }
     TSynUndoItem pop();
     void push(TSynUndoItem item);

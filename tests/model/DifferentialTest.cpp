@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
@@ -184,6 +185,18 @@ public:
         return d.str();
     }
 
+    std::string modelText() const {
+        std::string out = escape(model_.text()) + "  undo:";
+        for (const auto& r : model_.undoList().items())
+            out += " " + std::to_string(static_cast<int>(r.kind)) + "/" +
+                   std::to_string(static_cast<int>(r.mode)) + "(" + std::to_string(r.start.column) +
+                   "," + std::to_string(r.start.line) + "-" + std::to_string(r.end.column) + "," +
+                   std::to_string(r.end.line) + ")" + escape(r.text) + "#" +
+                   std::to_string(r.changeNumber);
+        return out;
+    }
+    std::string refText() const { return ref_.text(); }
+
     static std::string escape(const std::string& s) {
         std::string out = "'";
         for (char c : s)
@@ -205,13 +218,20 @@ private:
 } // namespace
 
 TEST(Differential, ModelAgreesWithTheNaiveReference) {
-    constexpr int kSeeds = 50;
-    constexpr int kSteps = 2500; // 125,000 steps in all
-    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
+    // 125,000 steps in all; VARLO_DIFFERENTIAL_SEEDS runs more for a longer soak.
+    const char* more = std::getenv("VARLO_DIFFERENTIAL_SEEDS");
+    const unsigned seeds = more ? static_cast<unsigned>(std::atoi(more)) : 50;
+    constexpr int kSteps = 2500;
+    const char* traced = std::getenv("VARLO_DIFFERENTIAL_TRACE");
+    const unsigned trace = traced ? static_cast<unsigned>(std::atoi(traced)) : 0;
+    for (unsigned seed = 1; seed <= seeds; ++seed) {
         Driver d(seed);
         std::vector<std::string> log;
         for (int i = 0; i < kSteps; ++i) {
             log.push_back(d.step());
+            if (trace == seed)
+                std::printf("%d %s\n   model %s\n   ref   %s\n", i, log.back().c_str(),
+                            d.modelText().c_str(), Driver::escape(d.refText()).c_str());
             const std::string diff = d.compare();
             if (!diff.empty()) {
                 std::string tail;

@@ -418,3 +418,25 @@ TEST(EditorUndo, SettingTextClearsTheListsAndKeepsTheFlag) {
     EXPECT_FALSE(m.canRedo());
     EXPECT_EQ(m.caret(), (Position{1, 1}));
 }
+
+TEST(EditorUndo, LineModeEditsOfTheLastLineUndoExactly) {
+    MemoryClipboard clip;
+    EditorModel m;
+    m.setClipboard(&clip);
+    m.setText("one\r\n");
+    m.addLine("");
+    m.setSelectionMode(SelectionMode::smLine);
+    // An empty last line selected in line mode and deleted comes back with undo.
+    m.setCaretAndSelection({2, 2}, {1, 2}, {2, 2});
+    EXPECT_EQ(m.selectedText(), "");
+    m.setSelectedText("");
+    EXPECT_EQ(m.lineCount(), 1);
+    m.undo();
+    EXPECT_EQ(m.text(), "one\r\n");
+    // Pasting nothing in line mode takes no line with it on undo.
+    clip.content = EditorClipboard::Content{"", SelectionMode::smLine};
+    m.setCaretAndSelection({1, 1}, {1, 1}, {1, 1});
+    m.paste();
+    m.undo();
+    EXPECT_EQ(m.text(), "one\r\n");
+}

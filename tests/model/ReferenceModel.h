@@ -376,11 +376,17 @@ public:
     std::int64_t selectionLength() const {
         return avail() ? posToOffset(selEnd()) - posToOffset(selBegin()) : 0;
     }
+    std::string recorded() const {
+        std::string t = rangeText(selBegin(), selEnd(), active);
+        if (active == SelectionMode::smLine && selEnd().line >= (int)lines.size())
+            t += "\r\n";
+        return t;
+    }
     void setSelectedText(const std::string& s) {
         begin();
         if (avail()) {
             add(undoList, Kind::Delete, selBegin(), selEnd(),
-                rangeText(selBegin(), selEnd(), active), active);
+                recorded(), active);
             removeRange(selBegin(), selEnd(), active);
         } else {
             active = mode;
@@ -512,12 +518,12 @@ public:
         add(undoList, Kind::PasteBegin, caret, caret, "", active);
         if (avail()) {
             add(undoList, Kind::Delete, selBegin(), selEnd(),
-                rangeText(selBegin(), selEnd(), active), active);
+                recorded(), active);
             removeRange(selBegin(), selEnd(), active);
         } else {
             active = mode;
         }
-        const SelectionMode pm = m.value_or(active);
+        const SelectionMode pm = t.empty() ? SelectionMode::smNormal : m.value_or(active);
         const Position start = caret;
         const Position e = insert(start, t, pm);
         add(undoList, Kind::Paste, start, e, pm == SelectionMode::smColumn ? join(split(t)) : "",
