@@ -1,0 +1,133 @@
+// Drives the text model with edit sequences taken from the input, next to the naive reference
+// model, and stops at the first difference a caller could see.
+
+#include "editor/model/EditorModel.h"
+#include "tests/model/ReferenceModel.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace varlo;
+
+namespace {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool more() const { return pos_ < size_; }
+    int byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    int number(int lo, int hi) { return lo + byte() % (hi - lo + 1); }
+    std::string text(int maxLength) {
+        static const char alphabet[] = "a \tY\r\n<>\0";
+        std::string s;
+        const int n = number(0, maxLength);
+        for (int i = 0; i < n; ++i)
+            s.push_back(alphabet[byte() % (sizeof(alphabet) - 1)]);
+        return s;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+void check(bool ok) {
+    if (!ok)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
+    EditorModel m;
+    MemoryClipboard clip;
+    m.setClipboard(&clip);
+    int changes = 0;
+    m.onChange = [&] { ++changes; };
+    reference::Model r;
+    int steps = 0;
+    while (in.more() && ++steps < 400) {
+        const int n = static_cast<int>(r.lines.size());
+        auto position = [&] { return Position{in.number(0, 12), in.number(0, n + 1)}; };
+        switch (in.byte() % 12) {
+        case 0:
+        case 1: {
+            const std::string s = in.text(6);
+            m.setSelectedText(s);
+            r.setSelectedText(s);
+            break;
+        }
+        case 2: {
+            const Position c = position(), b = position(), e = position();
+            m.setCaretAndSelection(c, b, e);
+            r.caret = r.clampCaret(c), r.bb = r.clampSel(b), r.be = r.clampSel(e);
+            break;
+        }
+        case 3: {
+            const int v = in.number(-2, 40);
+            m.setSelectionStart(v);
+            r.setSelectionStart(v);
+            break;
+        }
+        case 4: {
+            const int v = in.number(-3, 30);
+            m.setSelectionLength(v);
+            r.setSelectionLength(v);
+            break;
+        }
+        case 5:
+            m.undo();
+            r.undo();
+            break;
+        case 6:
+            m.redo();
+            r.redo();
+            break;
+        case 7: {
+            const std::string s = in.text(10);
+            m.setText(s);
+            r.setText(s);
+            break;
+        }
+        case 8: {
+            const auto mode = static_cast<SelectionMode>(in.number(0, 2));
+            m.setSelectionMode(mode);
+            r.mode = r.active = mode;
+            break;
+        }
+        case 9: {
+            const std::string s = in.text(5);
+            std::optional<SelectionMode> mode;
+            if (in.byte() % 2)
+                mode = static_cast<SelectionMode>(in.number(0, 2));
+            clip.content = EditorClipboard::Content{s, mode};
+            m.paste();
+            r.paste(s, mode);
+            break;
+        }
+        case 10: {
+            const bool v = in.byte() % 2;
+            m.setModified(v);
+            r.setModified(v);
+            break;
+        }
+        default:
+            m.groupBreak();
+            r.groupBreak();
+            m.addLine("x");
+            r.addLine("x");
+            break;
+        }
+        check(m.text() == r.text());
+        check(m.caret() == r.caret);
+        check(m.selectionBegin() == r.selBegin() && m.selectionEnd() == r.selEnd());
+        check(m.selectionStart() == r.selectionStart());
+        check(m.selectionLength() == r.selectionLength());
+        check(m.isModified() == r.modified);
+        check(changes == r.changes);
+    }
+    return 0;
+}
