@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/highlight/TSynHighlighterAttributes.h"
 #include "editor/model/EditorCommands.h"
 #include "editor/model/EditorModel.h"
 #include "editor/model/SplitVector.h"
@@ -9,8 +10,11 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QFont>
+#include <QImage>
 #include <QPoint>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -104,8 +108,15 @@ public:
     // The stored end state of a line (0-based); scans up to it first.
     int lineEndState(int line);
 
-    // Paints the current view into an image of the widget's size (for tests and benchmarks).
+    // Paints the current view into an image of the viewport's size (for tests and benchmarks).
     QImage renderToImage();
+    // The text of the "Top Line: %d" hint shown while the scroll box is dragged.
+    QString scrollHintText() const;
+    // The first painting failure (a highlighter that does not advance), empty when none.
+    QString lastPaintError() const { return lastPaintError_; }
+    // Text colour of tokens without a foreground of their own.
+    TColor FontColor() const { return fontColor_; }
+    void setFontColor(TColor c);
 
 signals:
     void OnChange();
@@ -135,24 +146,37 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    class Painter;
-    friend class Painter;
+    struct RowColors;
 
     void modelChanged(const ModelChange& change) override;
     void fontChanged();
+    void updateView();
     void updateScrollBars();
-    void syncViewFromScrollBars();
+    // Painting
     void paintInto(QPainter& p, const QRect& clip);
-    // Makes sure the end states of lines [0, line] are known.
+    void paintLine(QPainter& p, int line, int y, const RowColors& colors);
+    void paintCaret(QPainter& p, const RowColors& colors);
+    void paintGutter(QPainter& p, const QRect& clip);
+    void prepareGlyphTable();
+    const QFont& styledFont(FontStyles style);
+    QRect caretRect() const;
+    int gutterDigits() const;
+    // End states
+    bool scanning() const;
+    void invalidateStates();
+    void mirrorLines(int line, int removed, int added);
+    int scanLine(int line, bool reset, int startState);
+    void rescanFrom(int line, int changedEnd);
+    // Makes sure the end states of lines [0, line] (0-based) are known.
     void ensureScanned(int line);
-    void scanLine(int line, int startState);
-    int stateBefore(int line) const;
-    void rescanFrom(int line);
     void highlighterChanged();
+    // Input
     void restartCaretBlink();
-    bool isMenuShortcut(QKeyEvent* e) const;
+    bool isMenuShortcut(const QKeyEvent* e) const;
     void showScrollHint(bool dragging);
-    void startDrag();
+    bool inSelection(Position p) const;
+    void gotoAndShow(Position p, bool select);
+    void autoScrollStep();
 
     std::unique_ptr<EditorModel> model_;
     std::unique_ptr<QtEditorClipboard> clipboard_;
@@ -163,6 +187,7 @@ private:
     TColor activeLineColor_ = clNone;
     TColor selectedBackground_ = clHighlight;
     TColor selectedForeground_ = clHighlightText;
+    TColor fontColor_ = clWindowText;
     int rightEdge_ = 80;
     TColor rightEdgeColor_ = clSilver;
     bool wantTabs_ = false;
@@ -172,18 +197,26 @@ private:
 
     TSynCustomHighlighter* highlighter_ = nullptr;
     int highlighterListener_ = 0;
+    bool highlighterEnabled_ = false;
     QMenu* popupMenu_ = nullptr;
 
     int charWidth_ = 8;
     int lineHeight_ = 16;
     int ascent_ = 12;
     int gutterCharWidth_ = 7;
+    int cachedCharWidth_ = 0;
+    // Bytes whose glyph is exactly one cell wide in the text font.
+    std::array<bool, 256> regularGlyph_{};
+    std::array<QFont, 16> fontVariants_;
+    std::array<bool, 16> fontVariantReady_{};
+    bool syncingScrollBars_ = false;
 
     // End state of every line; valid for lines [0, scannedUpTo_).
     SplitVector<int> endStates_;
     int scannedUpTo_ = 0;
     std::int64_t rescanned_ = 0;
     QBasicTimer idleScan_;
+    QString lastPaintError_;
 
     QBasicTimer caretBlink_;
     bool caretShown_ = true;
@@ -191,6 +224,7 @@ private:
     // Mouse state
     enum class Drag { None, Select, MaybeDragDrop, DragDrop };
     Drag drag_ = Drag::None;
+    bool mouseSelecting_ = false;
     QPoint pressPoint_;
     Position dropPosition_;
     bool dropShown_ = false;

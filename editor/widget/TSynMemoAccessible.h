@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+namespace varlo {
+
+class TSynMemo;
+
+// What a screen reader sees of an editor: its text, the caret, the selection and the lines.
+// Offsets are those of the model (a line break counts two), which are also Unicode offsets of
+// the text as read here, since every Windows-1251 byte is one character.
+class TSynMemoAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit TSynMemoAccessible(TSynMemo* memo);
+
+    void* interface_cast(QAccessible::InterfaceType t) override;
+    QString text(QAccessible::Text t) const override;
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    TSynMemo* memo() const;
+};
+
+// Registers the factory that gives every TSynMemo its accessible interface (once per process).
+void installTSynMemoAccessibility();
+
+} // namespace varlo
