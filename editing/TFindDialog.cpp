@@ -1,7 +1,6 @@
 #include "editing/TFindDialog.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,17 +36,24 @@ TFindDialog::TFindDialog(QWidget* parent) : FindWindowBase(parent) {
     auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("Cancel"));
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(findField_, 0, 1, 1, 2);
-    grid->addWidget(matchCase, 1, 0, 1, 2, Qt::AlignBottom);
-    grid->addWidget(direction, 1, 2);
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(label);
+    fieldRow->addWidget(findField_, 1);
+    auto* optionsRow = new QHBoxLayout;
+    optionsRow->addWidget(matchCase, 0, Qt::AlignBottom);
+    optionsRow->addStretch();
+    optionsRow->addWidget(direction);
+    auto* left = new QVBoxLayout;
+    left->addLayout(fieldRow);
+    left->addLayout(optionsRow);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(findNext_);
     buttons->addWidget(cancel);
     buttons->addStretch();
-    grid->addLayout(buttons, 0, 3, 2, 1);
-    setFixedSize(374, 134);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(374, 134)));
 
     // The find-next button waits for a search text.
     auto update = [this] { findNext_->setEnabled(!findField_->text().isEmpty()); };

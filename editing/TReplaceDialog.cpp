@@ -44,7 +44,7 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : FindWindowBase(parent) {
         buttons->addWidget(b);
     buttons->addStretch();
     grid->addLayout(buttons, 0, 2, 3, 1);
-    setFixedSize(374, 160);
+    setFixedSize(sizeHint().expandedTo(QSize(374, 160)));
 
     auto update = [this] {
         const bool any = !findField_->text().isEmpty();
