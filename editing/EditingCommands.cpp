@@ -40,9 +40,11 @@ template <class F> void guarded(F&& f) {
     }
 }
 
-bool hasOwnFailureHandler(Action a) {
-    switch (a) {
+bool hasOwnFailureHandler(const CommandRow& row) {
+    switch (row.action) {
     case Action::Dialog:
+        // The running-line dialog and its command leave failures to the main loop.
+        return row.dialog != ElementDialog::Marquee;
     case Action::Image:
     case Action::Find:
     case Action::Replace:
@@ -193,7 +195,7 @@ void EditingCommands::buildToolBar() {
 
 void EditingCommands::run(const CommandRow& row) {
     const CommandRow& target = resolve(row);
-    if (hasOwnFailureHandler(target.action)) {
+    if (hasOwnFailureHandler(target)) {
         guarded([&] { runCommand(target); });
         return;
     }
