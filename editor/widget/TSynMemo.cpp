@@ -273,6 +273,7 @@ void TSynMemo::updateView() {
 }
 
 void TSynMemo::updateScrollBars() {
+    scrollBarsPending_ = false;
     updateView();
     const EditorView& v = commands_.view;
     const int count = std::max(1, model_->lineCount());
@@ -355,9 +356,20 @@ void TSynMemo::modelChanged(const ModelChange& change) {
         mirrorLines(change.line, change.linesRemoved, change.linesAdded);
     }
     if (change.what & ModelChange::Lines) {
-        if (gutter_.AutoSize)
-            fontChanged();
-        updateScrollBars();
+        // Loading adds lines one by one: the scroll bars follow once the batch is done.
+        if (!scrollBarsPending_) {
+            scrollBarsPending_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (!scrollBarsPending_)
+                        return;
+                    if (gutter_.AutoSize)
+                        fontChanged();
+                    updateScrollBars();
+                },
+                Qt::QueuedConnection);
+        }
     }
     if (change.what & ModelChange::Caret) {
         restartCaretBlink();
@@ -551,7 +563,9 @@ bool TSynMemo::event(QEvent* e) {
         // something else in the window has bound them.
         auto* ke = static_cast<QKeyEvent*>(e);
         const auto [key, shift] = strokeOf(ke);
-        if (!isMenuShortcut(ke) && keystrokes_.find(key, shift)) {
+        const bool typing = !(shift & (ssCtrl | ssAlt)) && !ke->text().isEmpty() &&
+                            ke->text().at(0).unicode() >= 32;
+        if (!isMenuShortcut(ke) && (typing || keystrokes_.find(key, shift))) {
             e->accept();
             return true;
         }

@@ -210,6 +210,7 @@ private:
     std::array<QFont, 16> fontVariants_;
     std::array<bool, 16> fontVariantReady_{};
     bool syncingScrollBars_ = false;
+    bool scrollBarsPending_ = false;
 
     // End state of every line; valid for lines [0, scannedUpTo_).
     SplitVector<int> endStates_;

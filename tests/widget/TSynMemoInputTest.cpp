@@ -121,6 +121,7 @@ TEST_F(Window, DragAndDropMovesTheSelectionAsOneStep) {
 TEST_F(Window, ScrollHintShowsTheTopLine) {
     for (int i = 0; i < 200; ++i)
         memo->model().addLine("x");
+    QCoreApplication::processEvents(); // the scroll bars follow a batch of lines
     QScrollBar* bar = memo->verticalScrollBar();
     bar->setSliderDown(true);
     bar->setSliderPosition(41);
