@@ -3,12 +3,7 @@
 #include "editor/model/Cp1251.h"
 #include "editor/model/EditorModel.h"
 
-#if __has_include("editor/widget/SystemColors.h")
 #include "editor/widget/SystemColors.h"
-#define VARLO_HAVE_SYSTEM_COLORS 1
-#endif
-
-#include <QColor>
 
 #include <cstdint>
 #include <cstdio>
@@ -91,12 +86,9 @@ void InsertUnorderedList(varlo::EditorModel& editor, std::string_view type) {
 }
 
 std::string ColorToHtml(varlo::TColor color) {
-    if (color < 0) {
-#ifdef VARLO_HAVE_SYSTEM_COLORS
-        const QColor c = toQColor(color);
-        color = varlo::rgb(c.red(), c.green(), c.blue());
-#endif
-    }
+    // A negative value names a system colour: its current RGB value is written.
+    if (color < 0)
+        color = varlo::resolveColor(color);
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%.2X%.2X%.2X", varlo::redOf(color), varlo::greenOf(color),
                   varlo::blueOf(color));

@@ -248,6 +248,31 @@ TEST_F(EditingCommandsTest, ImageInsertsThePathAsChosen) {
     EXPECT_EQ(host.openDMRequests[1], QStringLiteral("Вставить изображение"));
 }
 
+TEST_F(EditingCommandsTest, FailuresReachTheirDisplay) {
+    TestHost host;
+    installEditingCommands(host);
+    MemoryClipboard clipboard;
+    clipboard.failCopy = true;
+    host.model().setClipboard(&clipboard);
+    host.model().setText("abc");
+    host.model().selectAll();
+
+    // The edit operations have no failure handler: the failure's own message is shown.
+    host.trigger("N12");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Clipboard copy operation failed."));
+    EXPECT_EQ(dialogs.messages[0].icon, DialogService::Icon::Error);
+
+    // The image command reports any failure with the fixed error box; a path that no document
+    // can hold is one, and nothing is inserted.
+    host.files = {QStringLiteral("/tmp/\u56fe.gif")};
+    host.trigger("N48");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_EQ(dialogs.messages[1].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(dialogs.messages[1].text.startsWith(QStringLiteral("Возникла ошибка")));
+    EXPECT_EQ(host.model().text(), "abc");
+}
+
 TEST_F(EditingCommandsTest, FindWindowOpensPresetAndReportsAFailedSearch) {
     TestHost host;
     installEditingCommands(host);

@@ -2,10 +2,7 @@
 #include "editing/Vspom.h"
 #include "editor/model/Cp1251.h"
 
-#if __has_include("editor/widget/SystemColors.h")
 #include "editor/widget/SystemColors.h"
-#define HAVE_SYSTEM_COLORS 1
-#endif
 
 #include <gtest/gtest.h>
 
@@ -126,13 +123,11 @@ TEST(ColorToHtml, RedFirstTwoUpperCaseDigitsEach) {
     EXPECT_EQ(Vspom::ColorToHtml(0x01123456), "#563412");
 }
 
-#ifdef HAVE_SYSTEM_COLORS
 TEST(ColorToHtml, SystemColoursAreResolvedThroughThePalette) {
     const QColor c = toQColor(clWindow);
     char expected[8];
     std::snprintf(expected, sizeof expected, "#%.2X%.2X%.2X", c.red(), c.green(), c.blue());
     EXPECT_EQ(Vspom::ColorToHtml(clWindow), expected);
 }
-#endif
 
 } // namespace
