@@ -7,6 +7,7 @@
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemoAccessible.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,6 +68,14 @@ std::pair<int, TShiftState> strokeOf(const QKeyEvent* e) {
                 key = d.digit;
     }
     return {key, shift};
+}
+
+// Ctrl or Alt alone makes a stroke a command or a menu accelerator; both together are the
+// AltGr of some layouts, which types.
+bool typedText(TShiftState shift) {
+    const bool ctrl = shift & ssCtrl;
+    const bool alt = shift & ssAlt;
+    return ctrl == alt;
 }
 
 // Failures of commands run from the keyboard are shown the way the main loop shows any failure
@@ -371,6 +380,21 @@ void TSynMemo::modelChanged(const ModelChange& change) {
                 Qt::QueuedConnection);
         }
     }
+    if (QAccessible::isActive()) {
+        if (change.what & ModelChange::Lines) {
+            QAccessibleEvent ev(this, QAccessible::TextUpdated);
+            QAccessible::updateAccessibility(&ev);
+        }
+        if (change.what & (ModelChange::Caret | ModelChange::Lines)) {
+            QAccessibleTextCursorEvent ev(
+                this, static_cast<int>(model_->positionToTextOffset(model_->caret())));
+            QAccessible::updateAccessibility(&ev);
+        }
+        if (change.what & ModelChange::Selection) {
+            QAccessibleEvent ev(this, QAccessible::TextSelectionChanged);
+            QAccessible::updateAccessibility(&ev);
+        }
+    }
     if (change.what & ModelChange::Caret) {
         restartCaretBlink();
         if (!mouseSelecting_)
@@ -563,8 +587,8 @@ bool TSynMemo::event(QEvent* e) {
         // something else in the window has bound them.
         auto* ke = static_cast<QKeyEvent*>(e);
         const auto [key, shift] = strokeOf(ke);
-        const bool typing = !(shift & (ssCtrl | ssAlt)) && !ke->text().isEmpty() &&
-                            ke->text().at(0).unicode() >= 32;
+        const bool typing =
+            typedText(shift) && !ke->text().isEmpty() && ke->text().at(0).unicode() >= 32;
         if (!isMenuShortcut(ke) && (typing || keystrokes_.find(key, shift))) {
             e->accept();
             return true;
@@ -591,7 +615,7 @@ void TSynMemo::keyPressEvent(QKeyEvent* e) {
             return;
         }
         // Typed characters: only those the code page can hold reach the document.
-        if ((shift & ssCtrl) && !(shift & ssAlt)) {
+        if (!typedText(shift)) {
             e->ignore();
             return;
         }
