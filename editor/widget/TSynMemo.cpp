@@ -118,8 +118,9 @@ TSynMemo::TSynMemo(QWidget* parent)
 }
 
 TSynMemo::~TSynMemo() {
-    if (highlighter_)
-        highlighter_->removeChangeListener(highlighterListener_);
+    // The highlighter is not touched here: its owner may already have destroyed it (a window
+    // destroys its own members before its child widgets). The listener it keeps checks `alive_`
+    // and does nothing once the editor is gone.
     model_->removeObserver(this);
     model_->onChange = nullptr;
 }
@@ -174,8 +175,13 @@ void TSynMemo::setHighlighter(TSynCustomHighlighter* h) {
     highlighter_ = h;
     highlighterListener_ = 0;
     highlighterEnabled_ = h && h->enabled();
-    if (h)
-        highlighterListener_ = h->addChangeListener([this] { highlighterChanged(); });
+    if (h) {
+        highlighterListener_ =
+            h->addChangeListener([this, alive = std::weak_ptr<int>(alive_)] {
+                if (!alive.expired())
+                    highlighterChanged();
+            });
+    }
     commands_.setWordChars(h ? [h] {
         std::bitset<256> set;
         for (int c = 0; c < 256; ++c)

@@ -74,7 +74,8 @@ public:
     const TSynGutter& Gutter() const { return gutter_; }
     void setGutter(const TSynGutter& g);
 
-    // Shared components owned by the main window; the editor never deletes them.
+    // Shared components owned by the main window; the editor never deletes them. The
+    // highlighter may be destroyed before or after the editor.
     TSynCustomHighlighter* Highlighter() const { return highlighter_; }
     void setHighlighter(TSynCustomHighlighter* h);
     QMenu* PopupMenu() const { return popupMenu_; }
@@ -197,6 +198,8 @@ private:
 
     TSynCustomHighlighter* highlighter_ = nullptr;
     int highlighterListener_ = 0;
+    // Expires with the editor; the highlighter's listener checks it.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     bool highlighterEnabled_ = false;
     QMenu* popupMenu_ = nullptr;
 

@@ -93,3 +93,22 @@ TEST(LazyScan, PaintScansOnlyUpToTheView) {
 }
 
 } // namespace
+
+namespace {
+
+// The main window owns the highlighter and the editors; either may go first.
+TEST(HighlighterLifetime, EitherMayBeDestroyedFirst) {
+    auto html = std::make_unique<TSynHTMLSyn>();
+    auto first = programEditor({"<b>x</b>"});
+    first->setHighlighter(html.get());
+    first.reset();
+    html->KeyAttri->setForeground(clRed); // the closed editor's listener stays quiet
+    auto second = programEditor({"<b>x</b>"});
+    second->setHighlighter(html.get());
+    second->renderToImage();
+    html.reset();
+    second.reset();
+    SUCCEED();
+}
+
+} // namespace
