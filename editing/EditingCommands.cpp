@@ -226,17 +226,27 @@ void EditingCommands::runCommand(const CommandRow& row) {
         insertRow(editor, row);
     } else if (const auto op = kEditorOperations.find(row.action); op != kEditorOperations.end()) {
         memo->CommandProcessor(op->second);
-    } else if (row.action == Action::Clear) {
-        // The text goes with both histories: "Отменить" cannot bring it back.
-        memo->CommandProcessor(varlo::ecClearAll);
-        editor.setModified(true);
-        host_.showModifiedInStatusBar();
-    } else if (row.action == Action::DateTime) {
-        editor.setSelectedText(dateTimeText(QDateTime::currentDateTime(), systemTimeSeparator()));
-    } else if (row.action == Action::Color) {
-        insertColor();
-    } else if (row.action == Action::Image) {
-        insertImage();
+    } else {
+        switch (row.action) {
+        case Action::Clear:
+            // The text goes with both histories: "Отменить" cannot bring it back.
+            memo->CommandProcessor(varlo::ecClearAll);
+            editor.setModified(true);
+            host_.showModifiedInStatusBar();
+            break;
+        case Action::DateTime:
+            editor.setSelectedText(
+                dateTimeText(QDateTime::currentDateTime(), systemTimeSeparator()));
+            break;
+        case Action::Color:
+            insertColor();
+            break;
+        case Action::Image:
+            insertImage();
+            break;
+        default:
+            break;
+        }
     }
     memo->ensureCaretVisible();
 }
