@@ -5,12 +5,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +130,27 @@ TEST_F(Window, ScrollHintShowsTheTopLine) {
     EXPECT_EQ(memo->scrollHintText(), QStringLiteral("Top Line: 42"));
     bar->setSliderDown(false);
     EXPECT_EQ(memo->topLine(), 42);
+}
+
+TEST_F(Window, ContextMenuAndWheel) {
+    for (int i = 0; i < 200; ++i)
+        memo->model().addLine("x");
+    QCoreApplication::processEvents();
+    QMenu popup;
+    popup.addAction(QStringLiteral("Item"));
+    memo->setPopupMenu(&popup);
+    const QPoint inside(memo->textStart() + 20, 5);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside,
+                                memo->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(memo->viewport(), &menuEvent);
+    EXPECT_TRUE(popup.isVisible());
+    popup.hide();
+    EXPECT_EQ(memo->model().caret(), (Position{1, 1}));
+    QWheelEvent wheel(inside, memo->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -240),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(memo->viewport(), &wheel);
+    EXPECT_EQ(memo->topLine(), 7); // three lines per notch
+    EXPECT_EQ(memo->model().caret(), (Position{1, 1}));
 }
 
 TEST_F(Window, AccessibleText) {
