@@ -11,7 +11,7 @@ namespace varlo {
 
 void ShowDefaultError(const QString& message) {
     DialogService::Message m;
-    m.caption = QApplication::applicationDisplayName();
+    m.caption = QApplication::applicationName();
     m.text = message;
     if (!m.text.endsWith(QLatin1Char('.')))
         m.text += QLatin1Char('.');

@@ -98,14 +98,21 @@ public:
         // it asks about overwriting, so the question names the file really written.
         const QList<QStringList> patterns = filterPatterns(request.filter);
         const QStringList names = qtFilters(request.filter);
+        // The dialog may report an entry with or without its hidden pattern list.
         auto suffixFor = [&](const QString& nameFilter) {
-            const qsizetype i = names.indexOf(nameFilter);
+            qsizetype i = names.indexOf(nameFilter);
+            for (qsizetype k = 0; i < 0 && k < names.size(); ++k)
+                if (names[k].startsWith(nameFilter + QStringLiteral(" (")))
+                    i = k;
             QString ext;
             if (i >= 0 && !patterns[i].isEmpty())
                 ext = patternExtension(patterns[i].constFirst());
             return ext.isEmpty() ? request.defaultExt : ext;
         };
-        dialog.setDefaultSuffix(suffixFor(dialog.selectedNameFilter()));
+        const int first = request.filterIndex >= 0 && request.filterIndex < names.size()
+                              ? request.filterIndex
+                              : 0;
+        dialog.setDefaultSuffix(names.isEmpty() ? request.defaultExt : suffixFor(names[first]));
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                          [&](const QString& f) { dialog.setDefaultSuffix(suffixFor(f)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

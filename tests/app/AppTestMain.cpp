@@ -15,7 +15,7 @@ public:
         static char name[] = "test_app";
         static char* argv[] = {name, nullptr};
         app_ = new QApplication(argc, argv);
-        QApplication::setApplicationDisplayName(QStringLiteral("Varlo"));
+        QApplication::setApplicationName(QStringLiteral("Varlo"));
     }
     void TearDown() override {
         delete app_;

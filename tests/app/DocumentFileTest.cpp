@@ -113,7 +113,7 @@ TEST(DocumentFile, LineEndSplitAcrossReadChunks) {
     EXPECT_EQ(m.line(2), "d");
 }
 
-TEST(DocumentFile, FailuresThrowAndLeaveTheOldFile) {
+TEST(DocumentFile, FailuresThrow) {
     QTemporaryDir dir;
     EditorModel m;
     m.addLine("new");
@@ -123,7 +123,12 @@ TEST(DocumentFile, FailuresThrowAndLeaveTheOldFile) {
     EXPECT_THROW(DocumentFile::write(dir.filePath(QStringLiteral("no/such/folder/x.html")), m),
                  DocumentError);
     EXPECT_EQ(m.lineCount(), 1);
+}
 
+TEST(DocumentFile, ReadOnlyFileIsNotReplaced) {
+    QTemporaryDir dir;
+    EditorModel m;
+    m.addLine("new");
     const QString locked = dir.filePath(QStringLiteral("locked.html"));
     put(locked, "old\r\n");
     QFile::setPermissions(locked, QFileDevice::ReadOwner);
