@@ -176,11 +176,10 @@ void TSynMemo::setHighlighter(TSynCustomHighlighter* h) {
     highlighterListener_ = 0;
     highlighterEnabled_ = h && h->enabled();
     if (h) {
-        highlighterListener_ =
-            h->addChangeListener([this, alive = std::weak_ptr<int>(alive_)] {
-                if (!alive.expired())
-                    highlighterChanged();
-            });
+        highlighterListener_ = h->addChangeListener([this, alive = std::weak_ptr<int>(alive_)] {
+            if (!alive.expired())
+                highlighterChanged();
+        });
     }
     commands_.setWordChars(h ? [h] {
         std::bitset<256> set;
@@ -657,6 +656,36 @@ void TSynMemo::inputMethodEvent(QInputMethodEvent* e) {
             CommandProcessor(ecChar, static_cast<char>(b));
     }
     e->accept();
+}
+
+QVariant TSynMemo::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImCursorRectangle:
+    case Qt::ImAnchorRectangle:
+        return QRect(pointOf(model_->caret()), QSize(2, lineHeight_));
+    case Qt::ImFont:
+        return font();
+    case Qt::ImCursorPosition:
+    case Qt::ImSurroundingText: {
+        // The caret line around the caret; a very long line is cut to a window around it.
+        constexpr int kWindow = 512;
+        const Position c = model_->caret();
+        const int len = model_->lineLength(c.line - 1);
+        const int caretIndex = std::min(c.column - 1, len);
+        const int from = std::max(0, caretIndex - kWindow);
+        const int count = std::min(len, caretIndex + kWindow) - from;
+        if (query == Qt::ImCursorPosition)
+            return caretIndex - from;
+        QString text;
+        for (char b : model_->linePart(c.line - 1, from, count))
+            text.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
+        return text;
+    }
+    case Qt::ImEnabled:
+        return true;
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
 }
 
 // --- Mouse
