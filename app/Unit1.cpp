@@ -340,7 +340,7 @@ void TForm1::FormCreate() {
                 const QString name = fileNameOf(CurrentFileName);
                 setTitle(QStringLiteral("Varlo - ") + name);
                 AdvTabSheet1->setCaption(name + QLatin1Char(' '));
-                DocumentFile::read(CurrentFileName, SynMemo1->model());
+                readInto(SynMemo1, CurrentFileName);
                 PathList[SynMemo1->Tag() - 1] = CurrentFileName;
                 PushHistory();
                 UpdateTextStats();

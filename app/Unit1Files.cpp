@@ -14,6 +14,19 @@ void TForm1::writeActiveEditor(const QString& path) {
     DocumentFile::write(path, ActiveEditor()->model());
 }
 
+void TForm1::readInto(TSynMemo* editor, const QString& path) {
+    // Every appended line tells the editor to repaint; one repaint after the last line does.
+    struct Quiet {
+        QWidget* w;
+        ~Quiet() {
+            w->setUpdatesEnabled(true);
+            w->update();
+        }
+    } quiet{editor};
+    editor->setUpdatesEnabled(false);
+    DocumentFile::read(path, editor->model());
+}
+
 void TForm1::OpenDocument() {
     guarded([&] {
         TAdvTabSheet* holder = nullptr;
@@ -36,14 +49,12 @@ void TForm1::OpenDocument() {
             const QString name = fileNameOf(CurrentFileName);
             setTitle(QStringLiteral("Varlo - ") + name);
             AdvPageControl1->ActivePage()->setCaption(name + QLatin1Char(' '));
-            DocumentFile::read(CurrentFileName, ActiveEditor()->model());
+            readInto(ActiveEditor(), CurrentFileName);
             PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
         }
         PushHistory();
         UpdateTextStats();
         UpdateSelectionStats();
-        // Lines appended by the loader do not announce themselves; show them now.
-        ActiveEditor()->viewport()->update();
     });
 }
 

@@ -1,8 +1,10 @@
 // Opening a 100 MB document through OpenDocument until its page has painted, and saving it, next
 // to reading and writing the same bytes with plain stdio in the same run.
 
+#include "app/DocumentFile.h"
 #include "app/TAdvPageControl.h"
 #include "app/Unit1.h"
+#include "editor/model/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QApplication>
@@ -47,11 +49,12 @@ std::string document(std::size_t bytes) {
     return s;
 }
 
+// Into fresh memory, as a loader must: the floor pays for the pages it fills.
 double stdioRead(const std::string& path, std::string& into) {
     return seconds([&] {
         FILE* f = std::fopen(path.c_str(), "rb");
         std::vector<char> buf(4 << 20);
-        into.clear();
+        into = std::string();
         std::size_t n;
         while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0)
             into.append(buf.data(), n);
@@ -88,12 +91,23 @@ int main(int argc, char** argv) {
     std::printf("document: %zu bytes, CR LF lines\n", text.size());
 
     double readFloor = 1e9, writeFloor = 1e9, syncFloor = 1e9, open = 1e9, save = 1e9;
+    double bareLoad = 1e9, bareSave = 1e9;
     std::string copy;
     for (int run = 0; run < kRuns; ++run) {
         readFloor = std::min(readFloor, stdioRead(path.toStdString(), copy));
         const std::string other = dir.filePath(QStringLiteral("stdio.html")).toStdString();
         writeFloor = std::min(writeFloor, stdioWrite(other, copy, false));
         syncFloor = std::min(syncFloor, stdioWrite(other, copy, true));
+
+        {
+            // The same reading and writing rules on a model that no editor shows.
+            varlo::EditorModel bare;
+            bareLoad = std::min(bareLoad, seconds([&] { varlo::DocumentFile::read(path, bare); }));
+            bareSave = std::min(bareSave, seconds([&] {
+                                    varlo::DocumentFile::write(
+                                        dir.filePath(QStringLiteral("bare.html")), bare);
+                                }));
+        }
 
         varlo::StartOptions options;
         options.failsDir = dir.filePath(QStringLiteral("Fails"));
@@ -117,10 +131,13 @@ int main(int argc, char** argv) {
     std::printf("stdio read          %8.3f s\n", readFloor);
     std::printf("open and paint      %8.3f s   %5.2fx of stdio read (target 3x)\n", open,
                 open / readFloor);
+    std::printf("  of which the model alone %6.3f s (%5.2fx)\n", bareLoad, bareLoad / readFloor);
     std::printf("stdio write         %8.3f s\n", writeFloor);
     std::printf("stdio write + sync  %8.3f s\n", syncFloor);
     std::printf("save                %8.3f s   %5.2fx of stdio write + sync (target 2x), "
                 "%5.2fx of stdio write\n",
                 save, save / syncFloor, save / writeFloor);
+    std::printf("  of which the model alone %6.3f s (%5.2fx of stdio write + sync)\n", bareSave,
+                bareSave / syncFloor);
     return 0;
 }
