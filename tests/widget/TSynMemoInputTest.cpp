@@ -71,6 +71,15 @@ TEST_F(Window, TypingConvertsToTheCodePage) {
     EXPECT_EQ(keyUps.count(), 1);
 }
 
+TEST_F(Window, ShiftedDigitsSetBookmarks) {
+    // Shift+Ctrl+1 arrives as the key of "!" on the usual layouts.
+    QTest::keyClick(memo, Qt::Key_Exclam, Qt::ShiftModifier | Qt::ControlModifier);
+    ASSERT_TRUE(memo->model().bookmark(1).has_value());
+    EXPECT_EQ(memo->model().bookmark(1)->line, 1);
+    QTest::keyClick(memo, Qt::Key_1, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_FALSE(memo->model().bookmark(1).has_value()); // the same line: removed again
+}
+
 TEST_F(Window, TabAndEnterAreCommands) {
     QTest::keyClick(memo, Qt::Key_End);
     QTest::keyClick(memo, Qt::Key_Return);
