@@ -8,6 +8,7 @@
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
 #include "editor/highlight/TSynHTMLSyn.h"
+#include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QAction>
@@ -247,6 +248,17 @@ void TForm1::createPageControl() {
     AdvPageControl1 = new TAdvPageControl(this);
     AdvPageControl1->setObjectName(QStringLiteral("AdvPageControl1"));
     AdvPageControl1->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // The active tab in Tahoma on a gradient from the inactive caption text colour to sky blue,
+    // the tab row on the button face.
+    AdvPageControl1->setStyleSheet(
+        QStringLiteral("QTabBar { background: %1; }"
+                       "QTabBar::tab { padding: 3px 6px; border: 1px solid %2;"
+                       " border-bottom: none; background: %1; margin-right: 0px; }"
+                       "QTabBar::tab:selected { font-family: Tahoma; font-size: 11px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 %3, stop:1 #A6CAF0); }")
+            .arg(toQColor(clBtnFace).name(), toQColor(clBtnShadow).name(),
+                 toQColor(clInactiveCaptionText).name()));
     AdvPageControl1->OnChange = [this] { unguarded([&] { AdvPageControl1Change(); }); };
     setCentralWidget(AdvPageControl1);
 
