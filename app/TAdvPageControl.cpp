@@ -89,6 +89,8 @@ void TAdvPageControl::closeRequest() {
     if (OnChange)
         OnChange();
     destroyPage(closing);
+    if (OnClosed)
+        OnClosed();
 }
 
 void TAdvPageControl::tabCloseClicked(int index) {

@@ -39,6 +39,8 @@ public:
     void closeRequest();
 
     std::function<void()> OnChange;
+    // After a close request has taken its page out.
+    std::function<void()> OnClosed;
 
 private:
     // Runs f with currentChanged treated as the program's own doing.

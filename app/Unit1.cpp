@@ -260,6 +260,7 @@ void TForm1::createPageControl() {
             .arg(toQColor(clBtnFace).name(), toQColor(clBtnShadow).name(),
                  toQColor(clInactiveCaptionText).name()));
     AdvPageControl1->OnChange = [this] { unguarded([&] { AdvPageControl1Change(); }); };
+    AdvPageControl1->OnClosed = [this] { unguarded([&] { AdvPageControl1Closed(); }); };
     setCentralWidget(AdvPageControl1);
 
     AdvTabSheet1 = makePage(page(1));
@@ -496,6 +497,17 @@ void TForm1::NewPage() {
     PathList << QString();
     setTitle(QStringLiteral("Varlo - страница %1").arg(n));
     setPane(5, QString());
+}
+
+void TForm1::AdvPageControl1Closed() {
+    // The page-change handling of the close request ran for the page that was noted before the
+    // close; when a replacement page was made, that is the closed page itself, which took the
+    // focus and the status bar with it. Both follow the page that is active now.
+    if (TSynMemo* e = ActiveEditor()) {
+        e->setFocus();
+        UpdateTextStats();
+        UpdateSelectionStats();
+    }
 }
 
 void TForm1::AdvPageControl1Change() {

@@ -87,6 +87,8 @@ public:
     // The PathList entry of the active page.
     QString ActivePath() const;
     void AdvPageControl1Change();
+    // After the close button's request has taken its page out.
+    void AdvPageControl1Closed();
 
     // --- Files
     void OpenDocument();

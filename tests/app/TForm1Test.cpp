@@ -315,6 +315,9 @@ TEST_F(Form, CloseButton) {
     EXPECT_EQ(captions(*w), QStringList{"страница 2 "});
     EXPECT_EQ(w->Title(), QStringLiteral("Varlo - страница 2"));
     EXPECT_FALSE(w->SkipTitleUpdate);
+    // The status bar speaks of the new page, not of the one that was closed.
+    EXPECT_EQ(pane(*w, 1), QStringLiteral("Всего символов  0  "));
+    EXPECT_EQ(pane(*w, 5), QString());
 
     // A changed page among several, Yes, with a path: written, closed, the next page active.
     const QString a = file(QStringLiteral("a.html"));
