@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 8: {
             const auto mode = static_cast<SelectionMode>(in.number(0, 2));
             m.setSelectionMode(mode);
-            r.mode = r.active = mode;
+            r.setMode(mode);
             break;
         }
         case 9: {

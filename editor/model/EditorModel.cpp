@@ -197,12 +197,15 @@ bool EditorModel::selectionAvailable() const {
 
 void EditorModel::setSelectionMode(SelectionMode m) {
     selectionMode_ = m;
-    activeSelectionMode_ = m;
-    notify(ModelChange::Mode | ModelChange::Selection);
+    setActiveSelectionMode(m);
 }
 
+// The ends are clamped again for the new mode: a column corner past a line end is no place for
+// a stream selection to start.
 void EditorModel::setActiveSelectionMode(SelectionMode m) {
     activeSelectionMode_ = m;
+    blockBegin_ = clampSelectionEnd(blockBegin_);
+    blockEnd_ = clampSelectionEnd(blockEnd_);
     notify(ModelChange::Mode | ModelChange::Selection);
 }
 
@@ -276,6 +279,17 @@ int EditorModel::columnAtDisplay(int line, int x) const {
         if (pos + w > x - 1)
             return static_cast<int>(i) + 1;
         pos += w;
+    }
+    return static_cast<int>(s.size()) + 1 + std::max(0, x - 1 - pos);
+}
+
+int EditorModel::columnStartingAt(int line, int x) const {
+    const std::string s = lines_.line(line - 1);
+    int pos = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (pos + 1 >= x)
+            return static_cast<int>(i) + 1;
+        pos += s[i] == '\t' ? tabWidth_ - pos % tabWidth_ : 1;
     }
     return static_cast<int>(s.size()) + 1 + std::max(0, x - 1 - pos);
 }
@@ -477,13 +491,23 @@ std::string EditorModel::removeRange(Position b, Position e, SelectionMode mode)
     return removed;
 }
 
-// What a deletion record keeps of the selection. In line mode every line keeps its line end, the
-// document's last line included, so that undo can put back even a single empty last line.
-std::string EditorModel::recordedSelection() const {
+// Records the deletion of the selection. In line mode every line keeps its line end, the
+// document's last line included, so that undo can put back even a single empty last line. In
+// column mode the record holds the rectangle's top left and bottom right corners, found while the
+// text is still there: undo puts the pieces back in at the first of them.
+void EditorModel::recordSelectionDeletion() {
     std::string text = selectedText();
-    if (activeSelectionMode_ == SelectionMode::smLine && selectionEnd().line >= lineCount())
+    Position b = selectionBegin();
+    Position e = selectionEnd();
+    if (activeSelectionMode_ == SelectionMode::smLine && e.line >= lineCount())
         text += "\r\n";
-    return text;
+    if (activeSelectionMode_ == SelectionMode::smColumn) {
+        const int xl = std::min(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
+        const int xr = std::max(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
+        b = Position{columnStartingAt(b.line, xl), b.line};
+        e = Position{columnStartingAt(e.line, xr), e.line};
+    }
+    undo_.addChange(UndoKind::Delete, b, e, std::move(text), activeSelectionMode_);
 }
 
 void EditorModel::deleteSelection() {
@@ -499,8 +523,7 @@ void EditorModel::setSelectedText(std::string_view s) {
         return;
     UndoBlock block(*this);
     if (selectionAvailable()) {
-        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), recordedSelection(),
-                        activeSelectionMode_);
+        recordSelectionDeletion();
         deleteSelection();
     } else {
         activeSelectionMode_ = selectionMode_;
@@ -559,8 +582,7 @@ void EditorModel::paste() {
     UndoBlock block(*this);
     undo_.addChange(UndoKind::PasteBegin, caret_, caret_, {}, activeSelectionMode_);
     if (selectionAvailable()) {
-        undo_.addChange(UndoKind::Delete, selectionBegin(), selectionEnd(), recordedSelection(),
-                        activeSelectionMode_);
+        recordSelectionDeletion();
         deleteSelection();
     } else {
         activeSelectionMode_ = selectionMode_;

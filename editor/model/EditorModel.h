@@ -104,6 +104,10 @@ public:
     int displayColumn(int line, int column) const;
     // The column whose cell span holds screen cell x on that line.
     int columnAtDisplay(int line, int x) const;
+    // The first column that starts at screen cell x or to its right (a tab that straddles x
+    // belongs to the left). Rectangles are cut along it, so that a piece taken out of a line
+    // goes back in at the same column.
+    int columnStartingAt(int line, int x) const;
 
     // --- Commands
     void selectAll();
@@ -170,7 +174,7 @@ private:
     Position clampSelectionEnd(Position p) const;
     void collapseOntoCaret();
     void deleteSelection();
-    std::string recordedSelection() const;
+    void recordSelectionDeletion();
     void undoItem();
     void redoItem();
     Position insertLines(Position p, std::string_view s);

@@ -15,8 +15,8 @@ std::string EditorModel::columnText(Position b, Position e) const {
         if (y > b.line)
             out += "\r\n";
         const int len = lineLength(y - 1);
-        const int cl = std::min(columnAtDisplay(y, xl), len + 1);
-        const int cr = std::min(columnAtDisplay(y, xr), len + 1);
+        const int cl = std::min(columnStartingAt(y, xl), len + 1);
+        const int cr = std::min(columnStartingAt(y, xr), len + 1);
         out += lines_.part(y - 1, cl - 1, cr - cl);
     }
     return out;
@@ -33,7 +33,7 @@ void EditorModel::insertColumn(Position p, std::string_view s) {
         const int y = p.line - 1 + static_cast<int>(i);
         if (y >= lineCount())
             lines_.insertLine(lineCount(), {});
-        const int col = columnAtDisplay(y + 1, x);
+        const int col = columnStartingAt(y + 1, x);
         if (!pieces[i].empty()) {
             const int len = lineLength(y);
             if (col - 1 > len)
@@ -62,7 +62,7 @@ std::string EditorModel::removeColumn(Position p, std::string_view text) {
         if (y >= lineCount())
             break;
         const int len = lineLength(y);
-        const int col = std::min(columnAtDisplay(y + 1, x), len + 1);
+        const int col = std::min(columnStartingAt(y + 1, x), len + 1);
         const int count = std::min(static_cast<int>(pieces[i].size()), len - (col - 1));
         removed.push_back(lines_.part(y, col - 1, count));
         lines_.erase(y, col - 1, count);
@@ -86,11 +86,11 @@ void EditorModel::removeColumnRect(Position b, Position e) {
     const int xr = std::max(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
     for (int y = b.line; y <= e.line; ++y) {
         const int len = lineLength(y - 1);
-        const int cl = std::min(columnAtDisplay(y, xl), len + 1);
-        const int cr = std::min(columnAtDisplay(y, xr), len + 1);
+        const int cl = std::min(columnStartingAt(y, xl), len + 1);
+        const int cr = std::min(columnStartingAt(y, xr), len + 1);
         lines_.erase(y - 1, cl - 1, cr - cl);
     }
-    caret_ = clampCaret(Position{columnAtDisplay(b.line, xl), b.line});
+    caret_ = clampCaret(Position{columnStartingAt(b.line, xl), b.line});
     collapseOntoCaret();
     notify(ModelChange::Lines | ModelChange::Caret | ModelChange::Selection, b.line - 1,
            e.line - b.line + 1, e.line - b.line + 1);

@@ -36,14 +36,6 @@ bool isRemoveKind(UndoKind k) {
 // ---------------------------------------------------------------------------------------------
 // Undo and redo
 
-// Where a column record's text goes back in: the top left corner of its rectangle.
-static Position columnOrigin(const EditorModel& m, const TSynUndoItem& item) {
-    const int x = std::min(m.displayColumn(item.start.line, item.start.column),
-                           m.displayColumn(item.end.line, item.end.column));
-    const int top = std::min(item.start.line, item.end.line);
-    return Position{m.columnAtDisplay(top, x), top};
-}
-
 void EditorModel::undoItem() {
     TSynUndoItem item = undo_.pop();
     if (isInsertKind(item.kind)) {
@@ -54,7 +46,8 @@ void EditorModel::undoItem() {
         redo_.addChange(item.kind, item.start, item.end, std::move(removed), item.mode);
     } else if (isRemoveKind(item.kind)) {
         const bool column = item.mode == SelectionMode::smColumn;
-        const Position at = column ? columnOrigin(*this, item) : minPosition(item.start, item.end);
+        // A column record's start is the top left corner where its pieces go back in.
+        const Position at = column ? item.start : minPosition(item.start, item.end);
         const Position after = insertText(at, item.text, item.mode);
         switch (item.kind) {
         case UndoKind::Delete:
@@ -93,8 +86,7 @@ void EditorModel::redoItem() {
     } else if (isRemoveKind(item.kind)) {
         std::string removed;
         if (item.mode == SelectionMode::smColumn) {
-            const Position at = columnOrigin(*this, item);
-            removed = removeColumn(at, item.text);
+            removed = removeColumn(item.start, item.text);
         } else {
             removed = removeRange(item.start, item.end, item.mode);
         }

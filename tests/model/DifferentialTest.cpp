@@ -113,7 +113,7 @@ public:
             const SelectionMode m = pick(0, 3) == 0 ? randomMode() : SelectionMode::smNormal;
             op << "setSelectionMode(" << static_cast<int>(m) << ")";
             model_.setSelectionMode(m);
-            ref_.mode = ref_.active = m;
+            ref_.setMode(m);
         } else if (which < 96) {
             const std::string s = randomText(6);
             std::optional<SelectionMode> m;

@@ -439,3 +439,26 @@ TEST(EditorUndo, LineModeEditsOfTheLastLineUndoExactly) {
     m.undo();
     EXPECT_EQ(m.text(), "one\r\n");
 }
+
+TEST(EditorUndo, ColumnReplacementOverATabUndoesExactly) {
+    EditorModel m;
+    m.setText(" >)}ba\r\n\r\n}\t");
+    m.setSelectionMode(SelectionMode::smColumn);
+    m.setCaretAndSelection({3, 3}, {4, 1}, {3, 3});
+    m.setSelectedText(" ");
+    m.undo();
+    EXPECT_EQ(m.line(0).substr(0, 6), " >)}ba");
+    EXPECT_EQ(m.line(2), "}\t");
+}
+
+TEST(EditorModel, ChangingToTheNormalModeClampsTheSelectionEnds) {
+    EditorModel m;
+    m.setText("\r\nabc");
+    m.setSelectionMode(SelectionMode::smColumn);
+    m.setCaretAndSelection({6, 1}, {1, 2}, {6, 1});
+    m.setSelectionMode(SelectionMode::smNormal);
+    EXPECT_EQ(m.selectionBegin(), (Position{1, 1}));
+    m.setSelectedText("{");
+    m.undo();
+    EXPECT_EQ(m.text(), "\r\nabc");
+}

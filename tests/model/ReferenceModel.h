@@ -100,14 +100,14 @@ public:
             x += s[i] == '\t' ? tabWidth - x % tabWidth : 1;
         return x + 1 + std::max(0, col - 1 - (int)s.size());
     }
+    // The first column starting at screen cell x or right of it.
     int colAt(int line1, int x) const {
         const std::string s = line1 >= 1 && line1 <= (int)lines.size() ? lines[line1 - 1] : "";
         int pos = 0;
         for (int i = 0; i < (int)s.size(); ++i) {
-            const int w = s[i] == '\t' ? tabWidth - pos % tabWidth : 1;
-            if (pos + w > x - 1)
+            if (pos + 1 >= x)
                 return i + 1;
-            pos += w;
+            pos += s[i] == '\t' ? tabWidth - pos % tabWidth : 1;
         }
         return (int)s.size() + 1 + std::max(0, x - 1 - pos);
     }
@@ -376,17 +376,30 @@ public:
     std::int64_t selectionLength() const {
         return avail() ? posToOffset(selEnd()) - posToOffset(selBegin()) : 0;
     }
-    std::string recorded() const {
+    // The deletion of the selection as a record: line mode keeps the last line's end, column
+    // mode stores the rectangle's corners.
+    void recordDeletion() {
         std::string t = rangeText(selBegin(), selEnd(), active);
-        if (active == SelectionMode::smLine && selEnd().line >= (int)lines.size())
+        Position b = selBegin(), e = selEnd();
+        if (active == SelectionMode::smLine && e.line >= (int)lines.size())
             t += "\r\n";
-        return t;
+        if (active == SelectionMode::smColumn) {
+            const int xl = std::min(disp(b.line, b.column), disp(e.line, e.column));
+            const int xr = std::max(disp(b.line, b.column), disp(e.line, e.column));
+            b = Position{colAt(b.line, xl), b.line};
+            e = Position{colAt(e.line, xr), e.line};
+        }
+        add(undoList, Kind::Delete, b, e, t, active);
+    }
+    void setMode(SelectionMode m) {
+        mode = active = m;
+        bb = clampSel(bb);
+        be = clampSel(be);
     }
     void setSelectedText(const std::string& s) {
         begin();
         if (avail()) {
-            add(undoList, Kind::Delete, selBegin(), selEnd(),
-                recorded(), active);
+            recordDeletion();
             removeRange(selBegin(), selEnd(), active);
         } else {
             active = mode;
@@ -406,11 +419,6 @@ public:
         caret = bb = be = Position{};
         setModified(false);
     }
-    Position columnOrigin(const Record& r) const {
-        const int x = std::min(disp(r.start.line, r.start.column), disp(r.end.line, r.end.column));
-        const int top = std::min(r.start.line, r.end.line);
-        return Position{colAt(top, x), top};
-    }
     void undoOne() {
         Record r = undoList.items.back();
         undoList.items.pop_back();
@@ -422,7 +430,7 @@ public:
             add(redoList, r.kind, r.start, r.end, removed, r.mode);
         } else if (r.kind == Kind::Delete) {
             const bool column = r.mode == SelectionMode::smColumn;
-            insert(column ? columnOrigin(r) : (r.end < r.start ? r.end : r.start), r.text, r.mode);
+            insert(column ? r.start : (r.end < r.start ? r.end : r.start), r.text, r.mode);
             active = r.mode;
             caret = clampCaret(r.end), bb = clampSel(r.start), be = clampSel(r.end);
             add(redoList, r.kind, r.start, r.end, column ? r.text : "", r.mode);
@@ -441,7 +449,7 @@ public:
                 r.mode);
         } else if (r.kind == Kind::Delete) {
             std::string removed = r.mode == SelectionMode::smColumn
-                                      ? removeColumn(columnOrigin(r), r.text)
+                                      ? removeColumn(r.start, r.text)
                                       : removeRange(r.start, r.end, r.mode);
             add(undoList, r.kind, r.start, r.end, removed, r.mode);
         } else if (r.kind == Kind::GroupBreak) {
@@ -517,8 +525,7 @@ public:
         begin();
         add(undoList, Kind::PasteBegin, caret, caret, "", active);
         if (avail()) {
-            add(undoList, Kind::Delete, selBegin(), selEnd(),
-                recorded(), active);
+            recordDeletion();
             removeRange(selBegin(), selEnd(), active);
         } else {
             active = mode;
