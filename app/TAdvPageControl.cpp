@@ -1,6 +1,9 @@
 #include "app/TAdvPageControl.h"
 
 #include "app/TAdvTabSheet.h"
+#include "editor/widget/TSynMemo.h"
+
+#include <QApplication>
 
 #include <QTabBar>
 
@@ -64,6 +67,9 @@ void TAdvPageControl::destroyPage(TAdvTabSheet* page) {
     if (index < 0)
         return;
     const bool wasActive = index == currentIndex();
+    // The focus must not go down with the page: typing goes on in the page that follows.
+    QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus && (focus == page || page->isAncestorOf(focus));
     // Wrapping: after the last page comes the first.
     const int next = index + 1 < count() ? index : 0;
     quietly([&] {
@@ -72,6 +78,8 @@ void TAdvPageControl::destroyPage(TAdvTabSheet* page) {
             setCurrentIndex(next);
     });
     delete page;
+    if (hadFocus && ActivePage() && ActivePage()->editor())
+        ActivePage()->editor()->setFocus();
 }
 
 void TAdvPageControl::closeRequest() {
