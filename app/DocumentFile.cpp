@@ -63,6 +63,7 @@ public:
             carry_.append(data + pos, n - pos);
             pos = n;
         }
+        flushBatch();
     }
 
     void finish() {
@@ -72,17 +73,24 @@ public:
     }
 
 private:
+    // Lines go to the editor a chunk at a time: the views point into the chunk being fed.
     void pushLine(const char* p, std::size_t n) {
         if (carry_.empty()) {
-            target_.addLine(std::string_view(p, n));
+            batch_.emplace_back(p, n);
         } else {
+            flushBatch();
             carry_.append(p, n);
             target_.addLine(carry_);
             carry_.clear();
         }
     }
+    void flushBatch() {
+        target_.addLines(batch_);
+        batch_.clear();
+    }
 
     EditorModel& target_;
+    std::vector<std::string_view> batch_;
     std::string carry_;
     bool skipLf_ = false;
 };
@@ -121,13 +129,12 @@ void write(const QString& path, const EditorModel& source) {
             throw DocumentError(describe("cannot write", path));
         out.clear();
     };
-    const int n = source.lineCount();
-    for (int i = 0; i < n; ++i) {
-        out += source.line(i);
+    source.forEachLine([&](std::string_view line) {
+        out += line;
         out += "\r\n";
         if (out.size() >= static_cast<std::size_t>(kChunk))
             flush();
-    }
+    });
     flush();
     if (!f.commit())
         throw DocumentError(describe("cannot write", path));

@@ -83,6 +83,16 @@ void EditorModel::addLine(std::string_view s) {
     notify(ModelChange::Lines, n, 0, 1);
 }
 
+void EditorModel::addLines(const std::vector<std::string_view>& lines) {
+    if (lines.empty())
+        return;
+    const int n = lineCount();
+    for (std::string_view s : lines)
+        lines_.appendLine(s);
+    collapseOntoCaret();
+    notify(ModelChange::Lines, n, 0, static_cast<int>(lines.size()));
+}
+
 void EditorModel::putLine(int i, std::string_view s) {
     if (i == lineCount()) {
         addLine(s);

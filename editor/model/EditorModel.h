@@ -58,6 +58,12 @@ public:
     std::string linePart(int i, int col, int n) const { return lines_.part(i, col, n); }
     // Appends one line: no record, IsModified unchanged, no OnChange.
     void addLine(std::string_view s);
+    // Appends many lines at once, as that many Lines adds would, with one notification.
+    void addLines(const std::vector<std::string_view>& lines);
+    // Calls f(std::string_view) with every line in order, without copying them.
+    template <typename F> void forEachLine(F&& f) const {
+        lines_.visit(0, lines_.count(), std::forward<F>(f));
+    }
     // Writes line i (0-based); i == lineCount() appends. Not recorded.
     void putLine(int i, std::string_view s);
     std::string text() const;

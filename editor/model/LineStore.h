@@ -30,6 +30,23 @@ public:
         return bytes_[static_cast<Index>(starts_.start(line)) + col];
     }
 
+    // Calls f with a view of each line in [from, to); a view lives until f returns. Only a line
+    // that the gap splits is copied.
+    template <typename F> void visit(Index from, Index to, F&& f) const {
+        std::string scratch;
+        for (Index i = from; i < to; ++i) {
+            const auto start = static_cast<Index>(starts_.start(i));
+            const Index n = length(i);
+            if (const char* p = bytes_.contiguous(start, n)) {
+                f(std::string_view(p, static_cast<std::size_t>(n)));
+            } else {
+                scratch.resize(static_cast<std::size_t>(n));
+                bytes_.copyOut(start, n, scratch.data());
+                f(std::string_view(scratch));
+            }
+        }
+    }
+
     // Length of the joined Text: the lines with two characters between each two of them.
     std::int64_t textLength() const { return count() == 0 ? 0 : byteCount() + 2 * (count() - 1); }
     // Text offset of the first character of line i (0 <= i <= count()).

@@ -84,6 +84,15 @@ public:
                         static_cast<std::size_t>(n - first) * sizeof(T));
     }
 
+    // The n values from pos as one contiguous run, or nullptr when the gap splits them.
+    const T* contiguous(Index pos, Index n) const {
+        if (pos + n <= part1Length_)
+            return body_ + pos;
+        if (pos >= part1Length_)
+            return body_ + pos + gapLength_;
+        return n == 0 ? body_ + pos : nullptr;
+    }
+
     // Adds delta to n values starting at pos (used for the line starts).
     void rangeAddDelta(Index pos, Index n, T delta) {
         Index i = pos;

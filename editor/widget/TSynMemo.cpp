@@ -371,19 +371,8 @@ void TSynMemo::modelChanged(const ModelChange& change) {
     }
     if (change.what & ModelChange::Lines) {
         // Loading adds lines one by one: the scroll bars follow once the batch is done.
-        if (!scrollBarsPending_) {
-            scrollBarsPending_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (!scrollBarsPending_)
-                        return;
-                    if (gutter_.AutoSize)
-                        fontChanged();
-                    updateScrollBars();
-                },
-                Qt::QueuedConnection);
-        }
+        scrollBarsPending_ = true;
+        schedulePending();
     }
     if (QAccessible::isActive()) {
         if (change.what & ModelChange::Lines) {
@@ -401,11 +390,33 @@ void TSynMemo::modelChanged(const ModelChange& change) {
         }
     }
     if (change.what & ModelChange::Caret) {
-        restartCaretBlink();
-        if (!mouseSelecting_)
-            ensureCaretVisible();
+        caretPending_ = true;
+        schedulePending();
     }
     viewport()->update();
+}
+
+void TSynMemo::schedulePending() {
+    if (pendingScheduled_)
+        return;
+    pendingScheduled_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { flushPending(); }, Qt::QueuedConnection);
+}
+
+void TSynMemo::flushPending() {
+    pendingScheduled_ = false;
+    if (caretPending_) {
+        caretPending_ = false;
+        restartCaretBlink();
+        if (!mouseSelecting_)
+            ensureCaretVisible(); // brings the scroll bars up to date too
+    }
+    if (scrollBarsPending_) {
+        if (gutter_.AutoSize)
+            fontChanged();
+        updateScrollBars();
+    }
 }
 
 void TSynMemo::mirrorLines(int line, int removed, int added) {

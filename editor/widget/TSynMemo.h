@@ -174,6 +174,8 @@ private:
     void highlighterChanged();
     // Input
     void restartCaretBlink();
+    void schedulePending();
+    void flushPending();
     bool isMenuShortcut(const QKeyEvent* e) const;
     void showScrollHint(bool dragging);
     bool inSelection(Position p) const;
@@ -215,6 +217,10 @@ private:
     std::array<bool, 16> fontVariantReady_{};
     bool syncingScrollBars_ = false;
     bool scrollBarsPending_ = false;
+    // A caret move waits for the end of the batch of edits it belongs to (replace-all moves the
+    // caret half a million times) before the view follows it and the caret blink restarts.
+    bool caretPending_ = false;
+    bool pendingScheduled_ = false;
 
     // End state of every line; valid for lines [0, scannedUpTo_).
     SplitVector<int> endStates_;

@@ -78,8 +78,8 @@ const QFont& TSynMemo::styledFont(FontStyles style) {
 }
 
 void TSynMemo::paintInto(QPainter& p, const QRect& clip) {
-    if (scrollBarsPending_)
-        updateScrollBars();
+    if (caretPending_ || scrollBarsPending_)
+        flushPending();
     const QRect area = viewport()->rect();
     const EditorView& v = commands_.view;
     const int count = model_->lineCount();

@@ -462,3 +462,27 @@ TEST(EditorModel, ChangingToTheNormalModeClampsTheSelectionEnds) {
     m.undo();
     EXPECT_EQ(m.text(), "\r\nabc");
 }
+
+TEST(EditorModel, BulkLinesAndLineVisitsMatchTheLineByLineCalls) {
+    struct Recorder : EditorObserver {
+        std::vector<ModelChange> seen;
+        void modelChanged(const ModelChange& c) override { seen.push_back(c); }
+    } recorder;
+    EditorModel m;
+    m.addLine("first");
+    m.addObserver(&recorder);
+    const std::vector<std::string_view> more{"a", "", std::string_view("n\0l", 3)};
+    m.addLines(more);
+    ASSERT_EQ(recorder.seen.size(), 1u);
+    EXPECT_EQ(recorder.seen[0].line, 1);
+    EXPECT_EQ(recorder.seen[0].linesAdded, 3);
+    // Edits in the middle move the gap, so that some line is split by it.
+    m.setCaret({2, 2});
+    m.setSelectedText("xyz");
+    std::vector<std::string> visited;
+    m.forEachLine([&](std::string_view l) { visited.emplace_back(l); });
+    ASSERT_EQ(visited.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(visited[static_cast<std::size_t>(i)], m.line(i));
+    EXPECT_FALSE(m.isModified() && m.undoList().empty());
+}
