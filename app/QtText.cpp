@@ -2,24 +2,7 @@
 
 #include "editor/model/Cp1251.h"
 
-#include <QList>
-
 namespace varlo {
-
-QString fromBytes(std::string_view cp1251) {
-    const std::string utf8 = cp1251::toUtf8(cp1251);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string toBytes(const QString& text) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (const char32_t cp : text.toUcs4()) {
-        const int b = cp1251::fromUnicode(cp);
-        out += b < 0 ? '?' : static_cast<char>(b);
-    }
-    return out;
-}
 
 std::string pathToBytes(const QString& path) {
     const QByteArray utf8 = path.toUtf8();

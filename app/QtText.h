@@ -1,7 +1,9 @@
 #pragma once
 
-// Windows-1251 bytes at the Qt edge: captions, titles, message texts and the paths kept in
-// profile files.
+// The paths kept in profile files, and (from QtCp1251.h) the Windows-1251 bytes of captions,
+// titles and message texts.
+
+#include "editor/widget/QtCp1251.h"
 
 #include <QString>
 
@@ -9,10 +11,6 @@
 #include <string_view>
 
 namespace varlo {
-
-QString fromBytes(std::string_view cp1251);
-// Characters that the code page cannot hold become "?".
-std::string toBytes(const QString& text);
 
 // A path as stored in a profile file: Windows-1251 when the code page holds every character of
 // it, else UTF-8 (file names on this system are UTF-8, and any name must survive the trip).

@@ -2,6 +2,7 @@
 
 #include "editor/highlight/HtmlEntityTable.h"
 #include "editor/highlight/HtmlTagTable.h"
+#include "editor/model/Cp1251.h"
 
 namespace varlo {
 
@@ -66,21 +67,6 @@ bool isHexDigit(unsigned char c) {
     return is(c, kDigit) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-std::bitset<256> htmlIdentChars() {
-    std::bitset<256> set;
-    for (int c = '0'; c <= '9'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    for (int c = 'A'; c <= 'Z'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    for (int c = 'a'; c <= 'z'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    set.set('_');
-    for (int c = 192; c <= 255; ++c)
-        if (c != 215 && c != 247)
-            set.set(static_cast<std::size_t>(c));
-    return set;
-}
-
 } // namespace
 
 TSynHTMLSyn::TSynHTMLSyn()
@@ -94,7 +80,7 @@ TSynHTMLSyn::TSynHTMLSyn()
       TextAttri(addAttribute(makeAttribute("TextAttri", "Text", clNone, 0))),
       UndefKeyAttri(addAttribute(makeAttribute("UndefKeyAttri", "Unknown Word", clRed, fsBold))),
       ValueAttri(addAttribute(makeAttribute("ValueAttri", "Value", rgb(0x00, 0x80, 0xFF), 0))) {
-    setIdentChars(htmlIdentChars());
+    setIdentChars(cp1251::letterCharacters());
     auto bind = [this](HtmlTokenKind kind, const TSynHighlighterAttributes* a) {
         attributeOfKind_[static_cast<std::size_t>(kind)] = a;
     };

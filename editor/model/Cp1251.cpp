@@ -9,6 +9,17 @@ std::string toLower(std::string_view bytes) {
     return out;
 }
 
+std::bitset<256> letterCharacters() {
+    std::bitset<256> set;
+    for (int c = 0; c < 256; ++c) {
+        const bool latin =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        if (latin || (c >= 192 && c != 215 && c != 247))
+            set.set(static_cast<std::size_t>(c));
+    }
+    return set;
+}
+
 std::optional<std::string> fromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

@@ -4,6 +4,7 @@
 // the one place that knows how those bytes map onto Unicode.
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -84,6 +85,11 @@ constexpr unsigned char toLower(unsigned char byte) {
     return kLower[byte];
 }
 std::string toLower(std::string_view bytes);
+
+// The digits, the Latin letters, the underscore and the characters 192 to 255 except 215 and 247
+// (Ч and ч): the identifier characters of HTML, and the word characters of an editor without a
+// highlighter.
+std::bitset<256> letterCharacters();
 
 // Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
 constexpr char32_t decodeUtf8(std::string_view text, std::size_t& i) {

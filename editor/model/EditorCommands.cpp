@@ -42,19 +42,7 @@ constexpr BracketPair kBrackets[] = {{'(', ')'}, {'[', ']'}, {'{', '}'}, {'<', '
 } // namespace
 
 std::bitset<256> EditorCommands::defaultWordChars() {
-    std::bitset<256> set;
-    for (int c = '0'; c <= '9'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    for (int c = 'A'; c <= 'Z'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    for (int c = 'a'; c <= 'z'; ++c)
-        set.set(static_cast<std::size_t>(c));
-    set.set('_');
-    for (int c = 192; c <= 255; ++c)
-        set.set(static_cast<std::size_t>(c));
-    set.reset(215); // multiplication sign
-    set.reset(247); // division sign
-    return set;
+    return cp1251::letterCharacters();
 }
 
 EditorCommands::EditorCommands(EditorModel& model)

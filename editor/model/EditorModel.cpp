@@ -512,8 +512,7 @@ void EditorModel::recordSelectionDeletion() {
     if (activeSelectionMode_ == SelectionMode::smLine && e.line >= lineCount())
         text += "\r\n";
     if (activeSelectionMode_ == SelectionMode::smColumn) {
-        const int xl = std::min(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
-        const int xr = std::max(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
+        const auto [xl, xr] = columnEdges(b, e);
         b = Position{columnStartingAt(b.line, xl), b.line};
         e = Position{columnStartingAt(e.line, xr), e.line};
     }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace varlo {
@@ -186,6 +187,7 @@ private:
     Position insertLines(Position p, std::string_view s);
     void insertColumn(Position p, std::string_view s);
     std::string removeColumn(Position p, std::string_view pieces);
+    std::pair<int, int> columnEdges(Position b, Position e) const;
     std::string columnText(Position begin, Position end) const;
     void removeColumnRect(Position begin, Position end);
     void linesInserted(int line, int n);

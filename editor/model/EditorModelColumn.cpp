@@ -7,9 +7,15 @@
 
 namespace varlo {
 
+// The screen cells of a rectangle's left and right edges.
+std::pair<int, int> EditorModel::columnEdges(Position b, Position e) const {
+    const int x1 = displayColumn(b.line, b.column);
+    const int x2 = displayColumn(e.line, e.column);
+    return {std::min(x1, x2), std::max(x1, x2)};
+}
+
 std::string EditorModel::columnText(Position b, Position e) const {
-    const int xl = std::min(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
-    const int xr = std::max(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
+    const auto [xl, xr] = columnEdges(b, e);
     std::string out;
     for (int y = b.line; y <= e.line; ++y) {
         if (y > b.line)
@@ -82,8 +88,7 @@ std::string EditorModel::removeColumn(Position p, std::string_view text) {
 }
 
 void EditorModel::removeColumnRect(Position b, Position e) {
-    const int xl = std::min(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
-    const int xr = std::max(displayColumn(b.line, b.column), displayColumn(e.line, e.column));
+    const auto [xl, xr] = columnEdges(b, e);
     for (int y = b.line; y <= e.line; ++y) {
         const int len = lineLength(y - 1);
         const int cl = std::min(columnStartingAt(y, xl), len + 1);

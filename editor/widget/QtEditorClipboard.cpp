@@ -1,35 +1,12 @@
 #include "editor/widget/QtEditorClipboard.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/widget/QtCp1251.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace varlo {
-
-namespace {
-
-QString toQString(std::string_view bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char b : bytes)
-        out.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
-    return out;
-}
-
-// Characters the code page cannot hold become '?'.
-std::string fromQString(const QString& s) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(s.size()));
-    for (const char32_t cp : s.toUcs4()) {
-        const int b = cp1251::fromUnicode(cp);
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
-    }
-    return out;
-}
-
-} // namespace
 
 QtEditorClipboard::QtEditorClipboard(QClipboard* clipboard) : clipboard_(clipboard) {}
 
@@ -42,7 +19,7 @@ void QtEditorClipboard::put(std::string_view text, SelectionMode mode) {
     if (!cb)
         throw ClipboardError(kClipboardCopyFailed);
     auto* data = new QMimeData;
-    data->setText(toQString(text));
+    data->setText(fromBytes(text));
     QByteArray block;
     block.reserve(static_cast<qsizetype>(text.size()) + 1);
     block.append(static_cast<char>(mode));
@@ -73,7 +50,7 @@ std::optional<EditorClipboard::Content> QtEditorClipboard::get() {
         return c;
     }
     if (data->hasText())
-        return Content{fromQString(data->text()), std::nullopt};
+        return Content{toBytes(data->text()), std::nullopt};
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "editor/widget/TSynMemoAccessible.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/widget/QtCp1251.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <algorithm>
@@ -8,14 +8,6 @@
 namespace varlo {
 
 namespace {
-
-QString toQString(std::string_view bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char b : bytes)
-        out.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
-    return out;
-}
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("varlo::TSynMemo") && object && object->isWidgetType())
@@ -48,7 +40,7 @@ void* TSynMemoAccessible::interface_cast(QAccessible::InterfaceType t) {
 
 QString TSynMemoAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Value)
-        return toQString(memo()->model().text());
+        return fromBytes(memo()->model().text());
     return QAccessibleWidget::text(t);
 }
 
@@ -101,7 +93,7 @@ QString TSynMemoAccessible::text(int startOffset, int endOffset) const {
     const std::int64_t to = std::clamp<std::int64_t>(endOffset, from, length);
     if (from == to)
         return {};
-    return toQString(m.rangeText(m.textOffsetToPosition(from), m.textOffsetToPosition(to),
+    return fromBytes(m.rangeText(m.textOffsetToPosition(from), m.textOffsetToPosition(to),
                                  SelectionMode::smNormal));
 }
 
@@ -116,7 +108,7 @@ QString TSynMemoAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTy
         const int len = m.lineLength(p.line - 1);
         *startOffset = static_cast<int>(start);
         *endOffset = static_cast<int>(start + len);
-        return toQString(m.line(p.line - 1));
+        return fromBytes(m.line(p.line - 1));
     }
     return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
 }
