@@ -34,9 +34,11 @@ public:
     // that the gap splits is copied.
     template <typename F> void visit(Index from, Index to, F&& f) const {
         std::string scratch;
+        auto next = static_cast<Index>(starts_.start(from));
         for (Index i = from; i < to; ++i) {
-            const auto start = static_cast<Index>(starts_.start(i));
-            const Index n = length(i);
+            const Index start = next;
+            next = static_cast<Index>(starts_.start(i + 1));
+            const Index n = next - start;
             if (const char* p = bytes_.contiguous(start, n)) {
                 f(std::string_view(p, static_cast<std::size_t>(n)));
             } else {
