@@ -171,6 +171,7 @@ private:
     // The save prompt for the active page: Yes, No or Cancel.
     unsigned askToSave();
     void writeActiveEditor(const QString& path);
+    bool saveUnderChosenName();
     void readInto(TSynMemo* editor, const QString& path);
     void writeHandle(qint64 handle);
     QString iniPath(const char* name) const;

@@ -69,18 +69,7 @@ bool TForm1::SaveDocument() {
             saved = true;
             return;
         }
-        const std::optional<QString> chosen = SaveDialog1.Execute(this);
-        if (!chosen)
-            return;
-        CurrentFileName = *chosen;
-        writeActiveEditor(CurrentFileName);
-        SaveDialog1.FileName.clear();
-        const QString name = fileNameOf(CurrentFileName);
-        setTitle(QStringLiteral("Varlo - ") + name);
-        AdvPageControl1->ActivePage()->setCaption(name + QLatin1Char(' '));
-        ActiveEditor()->model().setModified(false);
-        PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
-        saved = true;
+        saved = saveUnderChosenName();
     });
     return saved;
 }
@@ -115,19 +104,27 @@ void TForm1::N6Click() {
 
 void TForm1::N7Click() {
     guarded([&] {
-        const std::optional<QString> chosen = SaveDialog1.Execute(this);
-        if (!chosen)
+        if (!saveUnderChosenName())
             return;
-        CurrentFileName = *chosen;
-        writeActiveEditor(CurrentFileName);
-        SaveDialog1.FileName.clear();
-        const QString name = fileNameOf(CurrentFileName);
-        setTitle(QStringLiteral("Varlo - ") + name);
-        AdvPageControl1->ActivePage()->setCaption(name + QLatin1Char(' '));
-        ActiveEditor()->model().setModified(false);
-        PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
         setPane(5, ActiveEditor()->model().isModified() ? QStringLiteral("изменено") : QString());
     });
+}
+
+// Asks for a name in the save dialog and saves the active page under it; false when the user
+// cancelled. A failure to write throws, with the page left as it was.
+bool TForm1::saveUnderChosenName() {
+    const std::optional<QString> chosen = SaveDialog1.Execute(this);
+    if (!chosen)
+        return false;
+    CurrentFileName = *chosen;
+    writeActiveEditor(CurrentFileName);
+    SaveDialog1.FileName.clear();
+    const QString name = fileNameOf(CurrentFileName);
+    setTitle(QStringLiteral("Varlo - ") + name);
+    AdvPageControl1->ActivePage()->setCaption(name + QLatin1Char(' '));
+    ActiveEditor()->model().setModified(false);
+    PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
+    return true;
 }
 
 void TForm1::PushHistory() {
