@@ -71,10 +71,19 @@ int EditorCommands::indentWidth(int line) const {
     return width;
 }
 
+// Where a selecting move starts from: the anchor of the selection being made, which a column
+// selection keeps even while it is only a line tall and no columns wide (Shift+Up, then
+// Shift+Left must give a rectangle), else the caret.
+Position EditorCommands::selectionAnchor() const {
+    const bool extending =
+        model_.selectionAvailable() || !(model_.blockAnchor() == model_.blockEnd());
+    return extending ? model_.blockAnchor() : model_.caret();
+}
+
 void EditorCommands::moveCaret(Position to, bool select) {
     model_.groupBreak();
     if (select) {
-        const Position anchor = model_.selectionAvailable() ? model_.blockAnchor() : model_.caret();
+        const Position anchor = selectionAnchor();
         model_.setCaretAndSelection(to, anchor, to);
     } else {
         model_.setCaretAndSelection(to, to, to);
@@ -84,7 +93,7 @@ void EditorCommands::moveCaret(Position to, bool select) {
 void EditorCommands::gotoXY(Position p, bool select) {
     // A mouse placement: no group break.
     if (select) {
-        const Position anchor = model_.selectionAvailable() ? model_.blockAnchor() : model_.caret();
+        const Position anchor = selectionAnchor();
         model_.setCaretAndSelection(p, anchor, p);
     } else {
         model_.setCaretAndSelection(p, p, p);

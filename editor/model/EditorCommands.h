@@ -141,6 +141,7 @@ public:
 
 private:
     void run(EditorCommand command, char ch);
+    Position selectionAnchor() const;
     void moveCaret(Position to, bool select);
     void typeChar(char ch);
     void lineBreak(bool moveCaret);

@@ -431,3 +431,15 @@ TEST(CommandView, EmptyEditorCommandsAreHarmless) {
 }
 
 } // namespace
+
+TEST(EditorCommandsSelection, AColumnSelectionGrowsUpThenSideways) {
+    EditorModel model;
+    EditorCommands commands(model);
+    model.setText("abcd\r\nefgh");
+    model.setCaretAndSelection({3, 2}, {3, 2}, {3, 2});
+    commands.execute(ecColumnSelect);
+    commands.execute(ecSelUp); // one line tall and no column wide: nothing selected yet
+    EXPECT_FALSE(model.selectionAvailable());
+    commands.execute(ecSelLeft);
+    EXPECT_EQ(model.selectedText(), "b\r\nf");
+}
