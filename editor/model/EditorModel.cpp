@@ -352,14 +352,22 @@ void EditorModel::linesRemoved(int line, int n) {
 // ---------------------------------------------------------------------------------------------
 // Unrecorded edits
 
-std::string EditorModel::rangeText(Position b, Position e, SelectionMode mode) const {
+// Puts the ends in order and their lines within the text; false when there is no text.
+bool EditorModel::orderRange(Position& b, Position& e) const {
     if (e < b)
         std::swap(b, e);
     const int n = lineCount();
     if (n == 0)
-        return {};
+        return false;
     b.line = std::clamp(b.line, 1, n);
     e.line = std::clamp(e.line, 1, n);
+    return true;
+}
+
+std::string EditorModel::rangeText(Position b, Position e, SelectionMode mode) const {
+    if (!orderRange(b, e))
+        return {};
+    const int n = lineCount();
     if (mode == SelectionMode::smColumn)
         return columnText(b, e);
     if (mode == SelectionMode::smLine) {
@@ -452,13 +460,9 @@ Position EditorModel::insertLines(Position p, std::string_view s) {
 }
 
 std::string EditorModel::removeRange(Position b, Position e, SelectionMode mode) {
-    if (e < b)
-        std::swap(b, e);
-    const int n = lineCount();
-    if (n == 0)
+    if (!orderRange(b, e))
         return {};
-    b.line = std::clamp(b.line, 1, n);
-    e.line = std::clamp(e.line, 1, n);
+    const int n = lineCount();
     std::string removed = rangeText(b, e, mode);
     if (mode == SelectionMode::smColumn) {
         removeColumnRect(b, e);

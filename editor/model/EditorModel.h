@@ -171,9 +171,6 @@ public:
     std::size_t storeBytes() const { return lines_.capacityBytes(); }
 
 private:
-    friend class EditorModelTestAccess;
-    class RecordsHook;
-
     void notify(unsigned what, int line = 0, int removed = 0, int added = 0);
     void undoAdded(TSynUndoList& list);
     void updateModified();
@@ -187,6 +184,7 @@ private:
     Position insertLines(Position p, std::string_view s);
     void insertColumn(Position p, std::string_view s);
     std::string removeColumn(Position p, std::string_view pieces);
+    bool orderRange(Position& b, Position& e) const;
     std::pair<int, int> columnEdges(Position b, Position e) const;
     std::string columnText(Position begin, Position end) const;
     void removeColumnRect(Position begin, Position end);

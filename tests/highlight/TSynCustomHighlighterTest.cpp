@@ -1,4 +1,5 @@
 #include "editor/highlight/TSynCustomHighlighter.h"
+#include "tests/support/LineTokenHighlighter.h"
 
 #include <gtest/gtest.h>
 
@@ -8,38 +9,7 @@ using namespace varlo;
 
 namespace {
 
-// The smallest highlighter: one token per line, attributes added by the test.
-class PlainHighlighter : public TSynCustomHighlighter {
-public:
-    using TSynCustomHighlighter::addAttribute;
-
-    const TSynHighlighterAttributes* getDefaultAttribute(AttributeRole) const override {
-        return nullptr;
-    }
-    std::string languageName() const override { return "Plain"; }
-    std::string defaultFilter() const override { return "Plain (*.txt)|*.txt"; }
-    bool getEol() const override { return done_; }
-    int getRange() const override { return 0; }
-    std::string_view getToken() const override { return line_; }
-    const TSynHighlighterAttributes* getTokenAttribute() const override { return nullptr; }
-    int getTokenKind() const override { return 0; }
-    int getTokenPos() const override { return 0; }
-    void next() override { done_ = true; }
-    void setLine(std::string_view line, int) override {
-        line_ = line;
-        done_ = line.empty();
-    }
-    void setRange(int) override {}
-    void resetRange() override {}
-
-    TSynHighlighterAttributes* add(const char* displayName) {
-        return addAttribute(std::make_unique<TSynHighlighterAttributes>(displayName, displayName));
-    }
-
-private:
-    std::string_view line_;
-    bool done_ = true;
-};
+using PlainHighlighter = test::LineTokenHighlighter;
 
 std::vector<std::string> displayNames(const TSynCustomHighlighter& h) {
     std::vector<std::string> names;

@@ -2,6 +2,7 @@
 
 #include "editor/highlight/TSynCustomHighlighter.h"
 #include "editor/widget/TSynMemo.h"
+#include "tests/support/LineTokenHighlighter.h"
 
 #include <memory>
 #include <string>
@@ -11,35 +12,10 @@ namespace varlo::test {
 
 // A highlighter with one token per line, drawn with `attribute`: enough to check how the editor
 // paints tokens that have colours of their own.
-class OneTokenHighlighter : public TSynCustomHighlighter {
+class OneTokenHighlighter : public LineTokenHighlighter {
 public:
-    OneTokenHighlighter() {
-        attr = addAttribute(std::make_unique<TSynHighlighterAttributes>("Tok", "Tok"));
-    }
-    const TSynHighlighterAttributes* getDefaultAttribute(AttributeRole) const override {
-        return nullptr;
-    }
-    std::string languageName() const override { return "One"; }
-    std::string defaultFilter() const override { return {}; }
-    bool getEol() const override { return done_; }
-    int getRange() const override { return 0; }
-    std::string_view getToken() const override { return line_; }
-    const TSynHighlighterAttributes* getTokenAttribute() const override { return attr; }
-    int getTokenKind() const override { return 0; }
-    int getTokenPos() const override { return 0; }
-    void next() override { done_ = true; }
-    void setLine(std::string_view line, int) override {
-        line_ = line;
-        done_ = line.empty();
-    }
-    void setRange(int) override {}
-    void resetRange() override {}
-
+    OneTokenHighlighter() : attr(add("Tok")) { tokenAttribute = attr; }
     TSynHighlighterAttributes* attr;
-
-private:
-    std::string_view line_;
-    bool done_ = true;
 };
 
 // A highlighter that never moves forward: it keeps handing out empty tokens.
