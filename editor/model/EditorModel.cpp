@@ -352,15 +352,16 @@ void EditorModel::linesRemoved(int line, int n) {
 // ---------------------------------------------------------------------------------------------
 // Unrecorded edits
 
-// Puts the ends in order and their lines within the text; false when there is no text.
+// Puts the ends' lines within the text, then the ends in order (a record made before other
+// edits may name lines that are gone); false when there is no text.
 bool EditorModel::orderRange(Position& b, Position& e) const {
-    if (e < b)
-        std::swap(b, e);
     const int n = lineCount();
     if (n == 0)
         return false;
     b.line = std::clamp(b.line, 1, n);
     e.line = std::clamp(e.line, 1, n);
+    if (e < b)
+        std::swap(b, e);
     return true;
 }
 

@@ -486,3 +486,12 @@ TEST(EditorModel, BulkLinesAndLineVisitsMatchTheLineByLineCalls) {
         EXPECT_EQ(visited[static_cast<std::size_t>(i)], m.line(i));
     EXPECT_FALSE(m.isModified() && m.undoList().empty());
 }
+
+TEST(EditorModel, ARangeNamingLinesThatAreGoneIsClampedBeforeItIsOrdered) {
+    // An undo record made before other edits can end on a line that no longer exists.
+    EditorModel m;
+    m.setText("abc");
+    EXPECT_EQ(m.rangeText({3, 1}, {1, 2}, SelectionMode::smNormal), "ab");
+    EXPECT_EQ(m.removeRange({3, 1}, {1, 2}, SelectionMode::smNormal), "ab");
+    EXPECT_EQ(m.text(), "c");
+}

@@ -202,13 +202,13 @@ public:
 
     // --- primitive edits
     std::string rangeText(Position b, Position e, SelectionMode m) const {
-        if (e < b)
-            std::swap(b, e);
         if (lines.empty())
             return "";
         const int n = (int)lines.size();
         b.line = std::clamp(b.line, 1, n);
         e.line = std::clamp(e.line, 1, n);
+        if (e < b)
+            std::swap(b, e);
         std::string out;
         if (m == SelectionMode::smColumn) {
             const int xl = std::min(disp(b.line, b.column), disp(e.line, e.column));
@@ -235,13 +235,13 @@ public:
         return out + "\r\n" + lines[e.line - 1].substr(0, ec - 1);
     }
     std::string removeRange(Position b, Position e, SelectionMode m) {
-        if (e < b)
-            std::swap(b, e);
         if (lines.empty())
             return "";
         const int n = (int)lines.size();
         b.line = std::clamp(b.line, 1, n);
         e.line = std::clamp(e.line, 1, n);
+        if (e < b)
+            std::swap(b, e);
         std::string removed = rangeText(b, e, m);
         if (m == SelectionMode::smColumn) {
             const int xl = std::min(disp(b.line, b.column), disp(e.line, e.column));
