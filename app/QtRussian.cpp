@@ -7,7 +7,7 @@
 
 namespace varlo {
 
-bool InstallQtRussian(QCoreApplication& app) {
+QTranslator* InstallQtRussian(QCoreApplication& app) {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     QLocale::setDefault(russian);
     // Owned by the application, which keeps it for the whole run.
@@ -15,9 +15,10 @@ bool InstallQtRussian(QCoreApplication& app) {
     if (!translator->load(russian, QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return QCoreApplication::installTranslator(translator);
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 } // namespace varlo
