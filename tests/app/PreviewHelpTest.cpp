@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -329,7 +330,10 @@ TEST_F(Preview, AboutWindowIsMadeOnceAndKeepsItsPlace) {
 TEST(ShippedHelp, CompiledReferenceListsEveryTagPage) {
     const QString fails = QStringLiteral(VARLO_BINARY_DIR "/app/Fails");
     QProcess chmls;
-    chmls.start(QStringLiteral("chmls"), {QStringLiteral("list"), fails + "/tags.chm"});
+    QString program = QStandardPaths::findExecutable(QStringLiteral("chmls"));
+    if (program.isEmpty())
+        program = QStringLiteral("chmls-3.2.2");
+    chmls.start(program, {QStringLiteral("list"), fails + "/tags.chm"});
     ASSERT_TRUE(chmls.waitForFinished(30000));
     ASSERT_EQ(chmls.exitCode(), 0);
     const QString listing = QString::fromLocal8Bit(chmls.readAllStandardOutput());
