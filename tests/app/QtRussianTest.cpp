@@ -4,6 +4,7 @@
 #include "app/QtRussian.h"
 #include "editing/Vspom.h"
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -56,6 +57,10 @@ TEST_F(QtRussian, StandardDialogsShowRussianButtons) {
     save.setAcceptMode(QFileDialog::AcceptSave);
     EXPECT_TRUE(buttonTexts(save).contains(QStringLiteral("&Сохранить")))
         << buttonTexts(save).join(',').toStdString();
+
+    // The kind column of the file list, which Qt's own translations leave in English.
+    const QAbstractFileIconProvider kinds;
+    EXPECT_EQ(kinds.type(QFileInfo(QDir::tempPath())), QStringLiteral("Папка"));
 
     QColorDialog colour;
     colour.setOption(QColorDialog::DontUseNativeDialog);
