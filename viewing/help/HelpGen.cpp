@@ -7,9 +7,9 @@
 // A tag of the highlighter without a page, or a key binding without a description, fails the
 // build, so the help never drifts from the code.
 
+#include "editor/base/Cp1251.h"
+#include "editor/commands/TSynKeyStrokes.h"
 #include "editor/highlight/HtmlTagTable.h"
-#include "editor/model/Cp1251.h"
-#include "editor/model/TSynKeyStrokes.h"
 #include "viewing/help/KeyNames.h"
 #include "viewing/help/TagPages.h"
 

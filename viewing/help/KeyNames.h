@@ -2,7 +2,7 @@
 
 // The editor's key table in words, for the readme.
 
-#include "editor/model/TSynKeyStrokes.h"
+#include "editor/commands/TSynKeyStrokes.h"
 
 #include <optional>
 #include <string>
