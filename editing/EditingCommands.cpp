@@ -2,6 +2,7 @@
 
 #include "editing/CatalogueInsert.h"
 #include "editing/DialogService.h"
+#include "editing/FailureHandler.h"
 #include "editing/FindReplace.h"
 #include "editing/TFindDialog.h"
 #include "editing/TReplaceDialog.h"
@@ -22,22 +23,15 @@
 
 using namespace CommandCatalogue;
 using varlo::DialogService;
+using varlo::guarded;
 using varlo::TSynMemo;
+using varlo::unguarded;
 using varlo::operator""_w;
 
 namespace {
 
 QString qt(std::string_view bytes) {
     return QString::fromStdString(varlo::cp1251::toUtf8(bytes));
-}
-
-// Commands with a failure handler of their own report any failure with the error box.
-template <class F> void guarded(F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Vspom::ReportError();
-    }
 }
 
 bool hasOwnFailureHandler(const CommandRow& row) {
@@ -52,28 +46,6 @@ bool hasOwnFailureHandler(const CommandRow& row) {
     default:
         return false;
     }
-}
-
-void showPlainMessage(const QString& text) {
-    DialogService::Message m;
-    m.caption = QGuiApplication::applicationDisplayName();
-    m.text = text;
-    m.icon = DialogService::Icon::Information;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
-}
-
-void showConfirmationMessage(const QString& text) {
-    DialogService::Message m;
-    m.caption = QStringLiteral("Confirm");
-    m.text = text;
-    m.icon = DialogService::Icon::Question;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
 }
 
 // The text drawn for a caption: a literal "&" is doubled so that it is not taken as a mnemonic.
@@ -93,26 +65,6 @@ const std::map<Action, varlo::EditorCommand> kEditorOperations = {
 
 QIcon EditingHost::toolBarImage(int) {
     return {};
-}
-
-void EditingHost::showUnhandledFailure(std::exception_ptr failure) {
-    QString text;
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
-    } catch (...) {
-    }
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    DialogService::Message m;
-    m.caption = QGuiApplication::applicationDisplayName();
-    m.text = text;
-    m.icon = DialogService::Icon::Error;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
 }
 
 void installEditingCommands(EditingHost& host) {
@@ -199,11 +151,7 @@ void EditingCommands::run(const CommandRow& row) {
         guarded([&] { runCommand(target); });
         return;
     }
-    try {
-        runCommand(target);
-    } catch (...) {
-        host_.showUnhandledFailure(std::current_exception());
-    }
+    unguarded([&] { runCommand(target); });
 }
 
 void EditingCommands::runCommand(const CommandRow& row) {
@@ -328,7 +276,8 @@ void EditingCommands::FindDialog1Find() {
                                              (options & FindWindowBase::frDown) != 0);
     memo->ensureCaretVisible();
     if (!found)
-        showPlainMessage(qt(FindReplace::findNotFoundMessage(find.value_or(std::string()))));
+        DialogService::instance().showMessage(DialogService::Message::information(
+            qt(FindReplace::findNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Find() {
@@ -340,8 +289,8 @@ void EditingCommands::ReplaceDialog1Find() {
         memo->model(), queryOf(find, {}, ReplaceDialog1->Options()), false);
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::NotFound)
-        showConfirmationMessage(
-            qt(FindReplace::replaceNotFoundMessage(find.value_or(std::string()))));
+        DialogService::instance().showMessage(DialogService::Message::confirmation(
+            qt(FindReplace::replaceNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Replace() {
@@ -355,6 +304,6 @@ void EditingCommands::ReplaceDialog1Replace() {
                                                   (options & FindWindowBase::frReplaceAll) != 0);
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::ReplacedAll)
-        showConfirmationMessage(
-            qt(FindReplace::replacedAllMessage(find.value_or(std::string()), replace)));
+        DialogService::instance().showMessage(DialogService::Message::confirmation(
+            qt(FindReplace::replacedAllMessage(find.value_or(std::string()), replace))));
 }
