@@ -8,6 +8,7 @@
 #include "editing/TReplaceDialog.h"
 #include "editing/Vspom.h"
 #include "editor/model/Cp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
 
@@ -23,16 +24,13 @@
 
 using namespace CommandCatalogue;
 using varlo::DialogService;
+using varlo::fromBytes;
 using varlo::guarded;
 using varlo::TSynMemo;
 using varlo::unguarded;
 using varlo::operator""_w;
 
 namespace {
-
-QString qt(std::string_view bytes) {
-    return QString::fromStdString(varlo::cp1251::toUtf8(bytes));
-}
 
 bool hasOwnFailureHandler(const CommandRow& row) {
     switch (row.action) {
@@ -50,7 +48,7 @@ bool hasOwnFailureHandler(const CommandRow& row) {
 
 // The text drawn for a caption: a literal "&" is doubled so that it is not taken as a mnemonic.
 QString menuText(std::string_view caption) {
-    return qt(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return fromBytes(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 const std::map<Action, varlo::EditorCommand> kEditorOperations = {
@@ -135,9 +133,9 @@ void EditingCommands::buildToolBar() {
         return;
     for (const ToolButtonRow& b : toolButtons()) {
         const CommandRow* row = findRow(b.command);
-        auto* a = new QAction(host_.toolBarImage(b.image), qt(b.tooltip), bar);
+        auto* a = new QAction(host_.toolBarImage(b.image), fromBytes(b.tooltip), bar);
         a->setObjectName(QString::fromLatin1(b.name));
-        a->setToolTip(qt(b.tooltip));
+        a->setToolTip(fromBytes(b.tooltip));
         bar->insertAction(host_.toolBarSlot(b.group), a);
         if (QWidget* w = bar->widgetForAction(a))
             w->setObjectName(QString::fromLatin1(b.name));
@@ -205,7 +203,7 @@ std::string EditingCommands::dateTimeText(const QDateTime& when, QChar timeSepar
                          QStringLiteral(" год. Время - ") + when.toString(QStringLiteral("HH")) +
                          sep + when.toString(QStringLiteral("mm")) + sep +
                          when.toString(QStringLiteral("ss")) + QLatin1Char(' ');
-    return varlo::cp1251::fromUtf8(text.toStdString()).value_or(std::string());
+    return varlo::toBytesExactly(text).value_or(std::string());
 }
 
 QChar EditingCommands::systemTimeSeparator() {
@@ -238,7 +236,7 @@ void EditingCommands::insertImage() {
     if (!path)
         return;
     // The path goes in as the dialog gives it; one that no document can hold is a failure.
-    const auto bytes = varlo::cp1251::fromUtf8(QDir::toNativeSeparators(*path).toStdString());
+    const auto bytes = varlo::toBytesExactly(QDir::toNativeSeparators(*path));
     if (!bytes)
         throw std::runtime_error("path not representable in Windows-1251");
     if (TSynMemo* memo = host_.activeEditor())
@@ -277,7 +275,7 @@ void EditingCommands::FindDialog1Find() {
     memo->ensureCaretVisible();
     if (!found)
         DialogService::instance().showMessage(DialogService::Message::information(
-            qt(FindReplace::findNotFoundMessage(find.value_or(std::string())))));
+            fromBytes(FindReplace::findNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Find() {
@@ -290,7 +288,7 @@ void EditingCommands::ReplaceDialog1Find() {
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::NotFound)
         DialogService::instance().showMessage(DialogService::Message::confirmation(
-            qt(FindReplace::replaceNotFoundMessage(find.value_or(std::string())))));
+            fromBytes(FindReplace::replaceNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Replace() {
@@ -305,5 +303,5 @@ void EditingCommands::ReplaceDialog1Replace() {
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::ReplacedAll)
         DialogService::instance().showMessage(DialogService::Message::confirmation(
-            qt(FindReplace::replacedAllMessage(find.value_or(std::string()), replace))));
+            fromBytes(FindReplace::replacedAllMessage(find.value_or(std::string()), replace))));
 }
