@@ -2,7 +2,7 @@
 // model, and stops at the first difference a caller could see.
 
 #include "editor/model/EditorModel.h"
-#include "tests/model/ReferenceModel.h"
+#include "tests/support/ReferenceModel.h"
 
 #include <cstdint>
 #include <cstdlib>
