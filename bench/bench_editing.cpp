@@ -2,7 +2,7 @@
 // read literally (Text assembled again for every hit) on a small document in the same run.
 
 #include "editing/FindReplace.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
 #include "tests/support/NaiveFindReplace.h"
 

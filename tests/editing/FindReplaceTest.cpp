@@ -1,6 +1,6 @@
 #include "editing/FindReplace.h"
 #include "EditorFixture.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 #include "tests/support/NaiveFindReplace.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "editor/qtbridge/QtCp1251.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <gtest/gtest.h>
 
