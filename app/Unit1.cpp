@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 
 #include "app/DocumentFile.h"
-#include "app/FailureHandler.h"
 #include "app/IniFile.h"
 #include "app/SingleInstance.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
+#include "editing/FailureHandler.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
