@@ -319,6 +319,14 @@ void writeInPlace(const QString& path, const QByteArray& target, const struct st
 
 } // namespace
 
+void checkReadable(const QString& path) {
+    if (QFileInfo(path).isDir())
+        throw DocumentError(kReading, path, QStringLiteral("это папка, а не файл"));
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw DocumentError(kReading, path, f.errorString());
+}
+
 void read(const QString& path, EditorModel& target) {
     if (QFileInfo(path).isDir())
         throw DocumentError(kReading, path, QStringLiteral("это папка, а не файл"));

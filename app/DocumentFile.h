@@ -44,6 +44,8 @@ private:
 
 namespace DocumentFile {
 
+// Throws the DocumentError that read would throw when the file cannot be opened for reading.
+void checkReadable(const QString& path);
 // Throws DocumentError when the file cannot be opened or read; lines read before a failure stay
 // in the target.
 void read(const QString& path, EditorModel& target);

@@ -13,13 +13,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <cstdio>
 
 namespace varlo {
 
@@ -334,6 +338,9 @@ QString TForm1::fileNameOf(const QString& path) {
 }
 
 void TForm1::FormCreate() {
+    // Each step that may fail has its own failure handler: a file that cannot be opened, or a
+    // data folder that cannot be written, must not keep the window from being reachable by
+    // later starts.
     guarded([&] {
         PathList.clear();
         PathList << QString();
@@ -342,34 +349,70 @@ void TForm1::FormCreate() {
         UpdateSelectionStats();
         NextPageNumber = 1;
         SkipTitleUpdate = false;
-        IniFile history(iniPath("history.ini"));
-        history_->load(history);
-        if (!options_.arguments.isEmpty()) {
-            const QString arg = options_.arguments.constFirst();
-            if (QFileInfo(arg).isFile()) {
-                // Kept absolute, so that the page saves, and the history reopens, the same file
-                // whatever folder a later command runs in.
-                CurrentFileName = QFileInfo(arg).absoluteFilePath();
-                const QString name = fileNameOf(CurrentFileName);
-                setTitle(QStringLiteral("Varlo - ") + name);
-                AdvTabSheet1->setCaption(name + QLatin1Char(' '));
-                readInto(SynMemo1, CurrentFileName);
-                PathList[SynMemo1->Tag() - 1] = CurrentFileName;
-                PushHistory();
-                UpdateTextStats();
-                UpdateSelectionStats();
-            }
-        }
-        const qint64 handle = static_cast<qint64>(winId());
-        if (options_.acceptHandOff) {
-            handOff_ = new HandOffServer(this);
-            handOff_->onBringToFront = [this] { WMBringToFront(); };
-            handOff_->onOpen = [this](const QString& path) { WMCopyData(path); };
-            if (!handOff_->listen(handle))
-                throw std::runtime_error("cannot listen for later starts");
-        }
-        writeHandle(handle);
     });
+    guarded([&] {
+        try {
+            IniFile history(iniPath("history.ini"));
+            history_->load(history);
+        } catch (const IniWriteError& e) {
+            tellFailsUnwritable(e);
+        }
+    });
+    guarded([&] {
+        if (options_.arguments.isEmpty() || !QFileInfo(options_.arguments.constFirst()).isFile())
+            return;
+        // Kept absolute, so that the page saves, and the history reopens, the same file
+        // whatever folder a later command runs in.
+        const QString path = QFileInfo(options_.arguments.constFirst()).absoluteFilePath();
+        DocumentFile::checkReadable(path);
+        CurrentFileName = path;
+        const QString name = fileNameOf(CurrentFileName);
+        const QString oldTitle = title_;
+        const QString oldCaption = AdvTabSheet1->Caption();
+        setTitle(QStringLiteral("Varlo - ") + name);
+        AdvTabSheet1->setCaption(name + QLatin1Char(' '));
+        try {
+            loadFile(AdvTabSheet1, CurrentFileName);
+        } catch (...) {
+            setTitle(oldTitle);
+            AdvTabSheet1->setCaption(oldCaption);
+            throw;
+        }
+        PathList[SynMemo1->Tag() - 1] = CurrentFileName;
+        PushHistory();
+        UpdateTextStats();
+        UpdateSelectionStats();
+    });
+    const qint64 handle = static_cast<qint64>(winId());
+    guarded([&] {
+        if (!options_.acceptHandOff)
+            return;
+        handOff_ = new HandOffServer(this);
+        handOff_->onBringToFront = [this] { WMBringToFront(); };
+        handOff_->onOpen = [this](const QString& path) { WMCopyData(path); };
+        if (!handOff_->listen(handle))
+            throw std::runtime_error("cannot listen for later starts");
+    });
+    guarded([&] {
+        try {
+            writeHandle(handle);
+        } catch (const IniWriteError& e) {
+            tellFailsUnwritable(e);
+        }
+    });
+}
+
+void TForm1::tellFailsUnwritable(const IniWriteError& failure) {
+    if (failsUnwritable_)
+        return;
+    failsUnwritable_ = true;
+    const QString reason = QString::fromStdString(failure.what());
+    std::fprintf(stderr, "Varlo: %s\n", failure.what());
+    Vspom::CenteredMessage(
+        QStringLiteral("Не удаётся записать файлы истории и окна в папку \"%1\".\rПрограмма "
+                       "работает, но список \"История\" не сохранится.\r\r%2")
+            .arg(QDir::toNativeSeparators(options_.failsDir), reason),
+        Vspom::MsgKind::Warning, Vspom::mbOK);
 }
 
 void TForm1::writeHandle(qint64 handle) {
@@ -383,6 +426,18 @@ void TForm1::showEvent(QShowEvent* event) {
         shown_ = true;
         FormShow();
     }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // After the event: the check asks questions, which must not run inside the activation.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { CheckFilesOnDisk(); });
+}
+
+void TForm1::focusActiveEditor() {
+    if (TSynMemo* e = ActiveEditor())
+        e->setFocus();
 }
 
 void TForm1::FormShow() {

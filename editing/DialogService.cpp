@@ -156,9 +156,14 @@ void DialogService::install(DialogService* service) {
 QList<QStringList> DialogService::filterPatterns(const QString& windowsFilter) {
     QList<QStringList> result;
     const QStringList parts = windowsFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 1; i < parts.size(); i += 2) {
+    // Every description is an entry; one that ends the filter without a pattern part lists
+    // every file.
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        if (i + 1 == parts.size() && parts[i].trimmed().isEmpty())
+            break;
         QStringList patterns;
-        for (QString p : parts[i].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString list = i + 1 < parts.size() ? parts[i + 1] : QString();
+        for (QString p : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             p = p.trimmed();
             if (p.isEmpty())
                 continue;
@@ -166,6 +171,8 @@ QList<QStringList> DialogService::filterPatterns(const QString& windowsFilter) {
                 p.prepend(QLatin1Char('*'));
             patterns << p;
         }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
         result << patterns;
     }
     return result;
