@@ -110,6 +110,7 @@ private:
 
 const QString kReading = QStringLiteral("Чтение файла");
 const QString kSaving = QStringLiteral("Сохранение файла");
+const QString kUnchanged = QStringLiteral(". Файл на диске не изменён, текст остаётся на странице");
 
 struct Fd {
     int fd = -1;
@@ -210,7 +211,7 @@ bool replaceFile(const QString& path, const QByteArray& target, const struct sta
     QByteArray tmp = target + ".XXXXXX";
     Fd f(::mkstemp(tmp.data()));
     if (f.fd < 0)
-        throw DocumentError(kSaving, path, qt_error_string(errno));
+        throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     ::fcntl(f.fd, F_SETFD, FD_CLOEXEC);
     struct Remove {
         const char* name;
@@ -239,7 +240,7 @@ bool replaceFile(const QString& path, const QByteArray& target, const struct sta
     off_t written = 0;
     if (!writeLines(f.fd, source, written) || ::fsync(f.fd) != 0 ||
         ::rename(tmp.constData(), target.constData()) != 0)
-        throw DocumentError(kSaving, path, qt_error_string(errno));
+        throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     remove.keep = true;
     return true;
 }
@@ -282,21 +283,21 @@ void writeInPlace(const QString& path, const QByteArray& target, const struct st
                   const EditorModel& source) {
     Fd in(::open(target.constData(), O_RDONLY | O_CLOEXEC));
     if (in.fd < 0)
-        throw DocumentError(kSaving, path, qt_error_string(errno));
+        throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     Fd backup;
     const QByteArray backupName = makeBackup(target, backup);
     if (backup.fd < 0)
-        throw DocumentError(kSaving, path, qt_error_string(errno));
+        throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     if (!copyAll(in.fd, backup.fd) || ::fsync(backup.fd) != 0) {
         const int err = errno;
         ::unlink(backupName.constData());
-        throw DocumentError(kSaving, path, qt_error_string(err));
+        throw DocumentError(kSaving, path, qt_error_string(err) + kUnchanged);
     }
     Fd out(::open(target.constData(), O_WRONLY | O_CLOEXEC));
     if (out.fd < 0) {
         const int err = errno;
         ::unlink(backupName.constData());
-        throw DocumentError(kSaving, path, qt_error_string(err));
+        throw DocumentError(kSaving, path, qt_error_string(err) + kUnchanged);
     }
     off_t written = 0;
     if (writeLines(out.fd, source, written) && ::ftruncate(out.fd, written) == 0 &&
@@ -310,7 +311,7 @@ void writeInPlace(const QString& path, const QByteArray& target, const struct st
                           ::ftruncate(out.fd, old.st_size) == 0 && ::fsync(out.fd) == 0;
     if (restored) {
         ::unlink(backupName.constData());
-        throw DocumentError(kSaving, path, reason);
+        throw DocumentError(kSaving, path, reason + kUnchanged);
     }
     throw DocumentError(kSaving, path,
                         reason + QStringLiteral("; прежнее содержимое файла сохранено в ") +
@@ -348,7 +349,7 @@ void read(const QString& path, EditorModel& target) {
 
 void write(const QString& path, const EditorModel& source) {
     if (QFileInfo(path).isDir())
-        throw DocumentError(kSaving, path, QStringLiteral("это папка, а не файл"));
+        throw DocumentError(kSaving, path, QStringLiteral("это папка, а не файл") + kUnchanged);
     // A symbolic link stays a link: its target gets the text.
     QString target = path;
     const QFileInfo info(path);
@@ -358,13 +359,13 @@ void write(const QString& path, const EditorModel& source) {
     struct stat st = {};
     if (::stat(native.constData(), &st) != 0) {
         if (errno != ENOENT)
-            throw DocumentError(kSaving, path, qt_error_string(errno));
+            throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
         if (!replaceFile(path, native, nullptr, source))
-            throw DocumentError(kSaving, path, qt_error_string(errno));
+            throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
         return;
     }
     if (::access(native.constData(), W_OK) != 0)
-        throw DocumentError(kSaving, path, qt_error_string(errno));
+        throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     // Replacing a file with other names would cut it off from them.
     if (st.st_nlink > 1 || !replaceFile(path, native, &st, source))
         writeInPlace(path, native, st, source);

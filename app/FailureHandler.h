@@ -7,9 +7,9 @@
 
 #include "editing/Vspom.h"
 
-#include <exception>
+#include <QString>
 
-class QString;
+#include <exception>
 
 namespace varlo {
 
@@ -17,9 +17,13 @@ namespace varlo {
 // not end in one), the application's title as caption, the error icon and an OK button.
 void ShowDefaultError(const QString& message);
 
+// The failure's own words (the operation, the file, the system's reason) go into the error box's
+// details.
 template <class F> void guarded(F&& f) {
     try {
         f();
+    } catch (const std::exception& e) {
+        Vspom::ReportError(QString::fromUtf8(e.what()));
     } catch (...) {
         Vspom::ReportError();
     }

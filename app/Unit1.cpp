@@ -29,6 +29,9 @@ namespace varlo {
 
 namespace {
 
+// No file named on the command line, or none of that name: the start goes on without a message.
+struct NothingToOpen {};
+
 constexpr char kProgram[] = "Program";
 constexpr char kHandle[] = "Handle";
 
@@ -338,6 +341,11 @@ QString TForm1::fileNameOf(const QString& path) {
 }
 
 void TForm1::FormCreate() {
+    creating_ = true;
+    struct Created {
+        bool& flag;
+        ~Created() { flag = false; }
+    } created{creating_};
     // Each step that may fail has its own failure handler: a file that cannot be opened, or a
     // data folder that cannot be written, must not keep the window from being reachable by
     // later starts.
@@ -358,9 +366,12 @@ void TForm1::FormCreate() {
             tellFailsUnwritable(e);
         }
     });
-    guarded([&] {
+    // A file that cannot be read is reported once the window is up, so that the box neither
+    // comes before the window nor keeps later starts waiting for the receiver.
+    std::exception_ptr openFailure;
+    try {
         if (options_.arguments.isEmpty() || !QFileInfo(options_.arguments.constFirst()).isFile())
-            return;
+            throw NothingToOpen();
         // Kept absolute, so that the page saves, and the history reopens, the same file
         // whatever folder a later command runs in.
         const QString path = QFileInfo(options_.arguments.constFirst()).absoluteFilePath();
@@ -382,7 +393,13 @@ void TForm1::FormCreate() {
         PushHistory();
         UpdateTextStats();
         UpdateSelectionStats();
-    });
+    } catch (const NothingToOpen&) {
+    } catch (...) {
+        openFailure = std::current_exception();
+    }
+    if (openFailure)
+        QTimer::singleShot(
+            0, this, [openFailure] { guarded([&] { std::rethrow_exception(openFailure); }); });
     const qint64 handle = static_cast<qint64>(winId());
     guarded([&] {
         if (!options_.acceptHandOff)
@@ -391,7 +408,11 @@ void TForm1::FormCreate() {
         handOff_->onBringToFront = [this] { WMBringToFront(); };
         handOff_->onOpen = [this](const QString& path) { WMCopyData(path); };
         if (!handOff_->listen(handle))
-            throw std::runtime_error("cannot listen for later starts");
+            throw std::runtime_error(
+                QStringLiteral("Приём файлов от следующих запусков программы: не удалось открыть "
+                               "сокет в папке %1")
+                    .arg(SingleInstance::runtimeDir())
+                    .toStdString());
     });
     guarded([&] {
         try {
@@ -408,11 +429,17 @@ void TForm1::tellFailsUnwritable(const IniWriteError& failure) {
     failsUnwritable_ = true;
     const QString reason = QString::fromStdString(failure.what());
     std::fprintf(stderr, "Varlo: %s\n", failure.what());
-    Vspom::CenteredMessage(
+    const QString text =
         QStringLiteral("Не удаётся записать файлы истории и окна в папку \"%1\".\rПрограмма "
                        "работает, но список \"История\" не сохранится.\r\r%2")
-            .arg(QDir::toNativeSeparators(options_.failsDir), reason),
-        Vspom::MsgKind::Warning, Vspom::mbOK);
+            .arg(QDir::toNativeSeparators(options_.failsDir), reason);
+    auto tell = [text] { Vspom::CenteredMessage(text, Vspom::MsgKind::Warning, Vspom::mbOK); };
+    // While the window is being created, the box waits for it: it must not keep later starts
+    // waiting for the receiver.
+    if (creating_)
+        QTimer::singleShot(0, this, tell);
+    else
+        tell();
 }
 
 void TForm1::writeHandle(qint64 handle) {
@@ -456,7 +483,9 @@ void TForm1::WMCopyData(const QString& path) {
         // A path that does not fit is refused whole rather than cut into the name of another
         // file.
         if (path.size() > kMaxHandOffPath)
-            throw std::length_error("hand-off path too long");
+            throw std::length_error(
+                (QStringLiteral("Открытие файла: путь длиннее %1 символов").arg(kMaxHandOffPath))
+                    .toStdString());
         CurrentFileName = path;
         OpenDocument();
     });

@@ -198,6 +198,7 @@ private:
     bool shown_ = false;
     bool checkingFiles_ = false;
     bool failsUnwritable_ = false;
+    bool creating_ = false;
 };
 
 } // namespace varlo

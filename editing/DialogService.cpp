@@ -51,6 +51,8 @@ public:
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
+        if (!message.details.isEmpty())
+            box.setDetailedText(message.details);
         QHash<QAbstractButton*, Button> pressed;
         for (Button b : message.buttons) {
             for (const ButtonRow& row : kButtons) {

@@ -28,6 +28,8 @@ public:
     struct Message {
         QString caption;
         QString text; // a CR breaks the line
+        // The collapsed details part: what failed, on which file, and why; empty for none.
+        QString details;
         Icon icon = Icon::Information;
         QList<Button> buttons; // in the order shown
         std::optional<Button> defaultButton;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace Vspom {
 
 namespace {
@@ -35,11 +37,18 @@ constexpr MsgButton kButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel};
 } // namespace
 
 void ReportError() {
+    ReportError(QString());
+}
+
+void ReportError(const QString& details) {
+    if (!details.isEmpty())
+        std::fprintf(stderr, "Varlo: %s\n", details.toLocal8Bit().constData());
     DialogService& dialogs = DialogService::instance();
     dialogs.beep(DialogService::Sound::Hand);
     DialogService::Message m;
     m.caption = QStringLiteral("Error");
     m.text = QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке");
+    m.details = details;
     m.icon = DialogService::Icon::Error;
     m.buttons = {DialogService::Ok};
     m.defaultButton = DialogService::Ok;

@@ -164,6 +164,8 @@ TEST_F(Form, MissingDataFolderIsToldOnceAndTheStartGoesOn) {
     QDir(fails_).removeRecursively();
     dialogs_.answers = {B::Ok};
     auto w = start({file(QStringLiteral("a.html"))});
+    EXPECT_TRUE(dialogs_.messages.isEmpty()) << "the box waits for the window";
+    QCoreApplication::processEvents();
     ASSERT_EQ(dialogs_.messages.size(), 1);
     EXPECT_EQ(dialogs_.messages[0].caption, QStringLiteral("Warning"));
     EXPECT_TRUE(dialogs_.messages[0].text.contains(fails_))
@@ -581,6 +583,31 @@ TEST_F(Form, FocusStaysWithTheActivePageAfterClosing) {
     w->N179Click();
     EXPECT_EQ(w->AdvPageControl1->PageCount(), 1);
     EXPECT_EQ(QApplication::focusWidget(), w->ActiveEditor());
+}
+
+// The fixed error box keeps its text and carries what the user can act on in its details.
+TEST_F(Form, ErrorBoxDetailsNameTheOperationTheFileAndTheReason) {
+    auto w = start();
+    edit(*w, "keep me");
+    const QString nowhere = dir_.filePath(QStringLiteral("no/such/folder/a.html"));
+    dialogs_.fileAnswers = {nowhere};
+    dialogs_.answers = {B::Ok};
+    w->N7Click();
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    const DialogService::Message& m = dialogs_.messages[0];
+    EXPECT_EQ(m.text,
+              QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке"));
+    EXPECT_TRUE(m.details.startsWith(QStringLiteral("Сохранение файла: ") + nowhere + ": "))
+        << m.details.toStdString();
+    EXPECT_TRUE(
+        m.details.contains(QStringLiteral("Файл на диске не изменён, текст остаётся на странице")));
+    EXPECT_EQ(w->ActiveEditor()->model().line(0), "keep me");
+    EXPECT_TRUE(w->ActiveEditor()->model().isModified());
+
+    dialogs_.answers = {B::Ok};
+    w->NclickM(dir_.filePath(QStringLiteral("gone.html")));
+    EXPECT_TRUE(dialogs_.messages[1].details.startsWith(
+        QStringLiteral("Чтение файла: ") + dir_.filePath(QStringLiteral("gone.html"))));
 }
 
 } // namespace
