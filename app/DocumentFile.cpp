@@ -238,7 +238,7 @@ bool replaceFile(const QString& path, const QByteArray& target, const struct sta
         ::fchmod(f.fd, 0666 & ~mask);
     }
     off_t written = 0;
-    if (!writeLines(f.fd, source, written) || ::fsync(f.fd) != 0 ||
+    if (!writeLines(f.fd, source, written) || ::fdatasync(f.fd) != 0 ||
         ::rename(tmp.constData(), target.constData()) != 0)
         throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
     remove.keep = true;
@@ -288,7 +288,7 @@ void writeInPlace(const QString& path, const QByteArray& target, const struct st
     const QByteArray backupName = makeBackup(target, backup);
     if (backup.fd < 0)
         throw DocumentError(kSaving, path, qt_error_string(errno) + kUnchanged);
-    if (!copyAll(in.fd, backup.fd) || ::fsync(backup.fd) != 0) {
+    if (!copyAll(in.fd, backup.fd) || ::fdatasync(backup.fd) != 0) {
         const int err = errno;
         ::unlink(backupName.constData());
         throw DocumentError(kSaving, path, qt_error_string(err) + kUnchanged);
@@ -301,14 +301,14 @@ void writeInPlace(const QString& path, const QByteArray& target, const struct st
     }
     off_t written = 0;
     if (writeLines(out.fd, source, written) && ::ftruncate(out.fd, written) == 0 &&
-        ::fsync(out.fd) == 0) {
+        ::fdatasync(out.fd) == 0) {
         ::unlink(backupName.constData());
         return;
     }
     const QString reason = qt_error_string(errno);
     const bool restored = ::lseek(out.fd, 0, SEEK_SET) == 0 &&
                           ::lseek(backup.fd, 0, SEEK_SET) == 0 && copyAll(backup.fd, out.fd) &&
-                          ::ftruncate(out.fd, old.st_size) == 0 && ::fsync(out.fd) == 0;
+                          ::ftruncate(out.fd, old.st_size) == 0 && ::fdatasync(out.fd) == 0;
     if (restored) {
         ::unlink(backupName.constData());
         throw DocumentError(kSaving, path, reason + kUnchanged);
