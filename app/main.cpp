@@ -33,7 +33,7 @@ QString failsDir() {
 }
 
 // How long a later start waits for a running instance that is still starting up.
-constexpr int kWaitForRunningMs = 15000;
+constexpr int kWaitForRunningMs = 10000;
 
 // The later start's side. Returns the exit code, or nothing when the running instance turned
 // out to be gone and this process holds the lock now: it then starts as the first instance.
