@@ -137,7 +137,7 @@ void TSynCppSyn::scanCode() {
         if (c == ';' && inAsm)
             return token(line_.size(), kComment); // assembler comments start with ";"
         std::size_t end = run_;
-        while (end < line_.size() && line_[end] != '}' &&
+        while (end < line_.size() && line_[end] != '}' && !(inAsm && line_[end] == ';') &&
                !(line_[end] == '/' && at(end + 1) == '/'))
             ++end;
         return token(end, kAsm);

@@ -189,6 +189,10 @@ void TSynCssSyn::scanToken() {
         inAtRule_ = false;
         return token(run_ + 1, kSymbol);
     case ':':
+        // "&:hover {" and "a:focus {" inside a block are nested rules, "color: red" a
+        // declaration.
+        if (depth > 0 && !inValue && !inSelector_ && !inAtRule_ && selectorAhead(run_))
+            inSelector_ = true;
         if (depth > 0 && !inValue && !inSelector_ && !inAtRule_) {
             range_ |= kValueBit;
             return token(run_ + 1, kSymbol);
@@ -246,8 +250,8 @@ void TSynCssSyn::scanToken() {
         end = at(end) == '%' ? end + 1 : runWhile(end, chars::isAsciiLetter);
         return token(end, kNumber);
     }
-    if (isNameChar(c))
-        return scanWord();
+    if (isNameChar(c) && !(c == '-' && !isNameChar(at(run_ + 1))))
+        return scanWord(); // a lone "-" is the minus of calc()
     return token(run_ + 1, kSymbol);
 }
 

@@ -119,6 +119,10 @@ void TSynJScriptSyn::scanToken() {
         regexAllowed_ = false;
         return token(scanNumber(line_, run_, js).end, kNumber);
     }
+    if (c == '#' && isIdentStart(at(run_ + 1))) {
+        regexAllowed_ = false;
+        return token(runWhile(run_ + 1, isIdent), kIdentifier); // a private member: #items
+    }
     if (isIdentStart(c)) {
         const std::size_t end = runWhile(run_, isIdent);
         const std::string_view word = line_.substr(run_, end - run_);

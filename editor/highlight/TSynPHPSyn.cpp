@@ -137,7 +137,11 @@ void TSynPHPSyn::stringPiece(char close, bool interpolate) {
             const std::size_t brace = line_.find('}', i);
             return token(brace == std::string_view::npos ? line_.size() : brace + 1, kVariable);
         }
-        return token(runWhile(i, isIdent), kVariable);
+        std::size_t end = runWhile(i, isIdent);
+        // "$this->name" takes the property along, as PHP does inside strings.
+        if (at(end) == '-' && at(end + 1) == '>' && isIdentStart(at(end + 2)))
+            end = runWhile(end + 2, isIdent);
+        return token(end, kVariable);
     }
     // {$expr} is a variable as a whole.
     if (interpolate && at(run_) == '{' && at(run_ + 1) == '$') {

@@ -40,7 +40,7 @@ constexpr const char* kReservedWords =
     "exists delete open close chomp chop chr ord lc uc lcfirst ucfirst length substr index "
     "rindex sprintf wantarray scalar exit time localtime gmtime sleep system exec binmode read "
     "sysread syswrite seek tell eof unlink mkdir rmdir opendir readdir closedir chdir rename "
-    "reverse abs int sqrt rand srand sprintf lock __FILE__ __LINE__ __PACKAGE__ __SUB__ STDIN "
+    "reverse sort abs int sqrt rand srand sprintf lock __FILE__ __LINE__ __PACKAGE__ __SUB__ STDIN "
     "STDOUT STDERR ARGV ENV";
 
 // After these words an expression starts, so "/" opens a pattern.

@@ -142,6 +142,8 @@ void TSynSQLSyn::lineStarted() {
     tableList_ = false;
     tableNext_ = false;
     remark_ = false;
+    promptText_ = false;
+    selectSeen_ = false;
 }
 
 // Through the closing quote (doubled quotes stand for one), or to the end of the line with the
@@ -182,6 +184,11 @@ void TSynSQLSyn::scanToken() {
         return spaceToken(kSpace);
     if (remark_)
         return token(line_.size(), kComment);
+    if (promptText_)
+        return token(line_.size(), kString);
+    // A "/" alone on its line runs the statement above in SQL*Plus.
+    if (c == '/' && onlyBlanksBefore(run_) && skipBlanks(run_ + 1) == line_.size())
+        return token(run_ + 1, kPlus);
     if (c == '-' && at(run_ + 1) == '-')
         return token(line_.size(), kComment);
     if (c == '/' && at(run_ + 1) == '*') {
@@ -235,6 +242,8 @@ void TSynSQLSyn::scanWord() {
             // REM makes the rest of the line a remark.
             remark_ = word.size() >= 3 && (word[0] | 0x20) == 'r' && (word[1] | 0x20) == 'e' &&
                       (word[2] | 0x20) == 'm';
+            promptText_ = word.size() == 6 && (word[0] | 0x20) == 'p' && (word[1] | 0x20) == 'r' &&
+                          (word[2] | 0x20) == 'o';
             return token(end, kPlus);
         }
         if (set) {
@@ -267,7 +276,9 @@ void TSynSQLSyn::scanWord() {
                 return false;
         return true;
     };
-    if (is("from") || is("join") || is("into") || is("update") || is("table"))
+    if (is("select"))
+        selectSeen_ = true;
+    if (is("from") || is("join") || (is("into") && !selectSeen_) || is("update") || is("table"))
         tableList_ = tableNext_ = true;
     else if (!is("as"))
         tableList_ = tableNext_ = false;

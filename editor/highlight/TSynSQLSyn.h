@@ -43,10 +43,12 @@ private:
 
     KeywordTable words_;
     KeywordTable plusCommands_;
-    bool tableList_ = false; // among the tables after FROM, JOIN, INTO, UPDATE or TABLE
-    bool tableNext_ = false; // the next name in that list is a table, not an alias
-    bool firstWord_ = true;  // no word has been seen on this line yet
-    bool remark_ = false;    // after REM the rest of the line is a remark
+    bool tableList_ = false;  // among the tables after FROM, JOIN, INTO, UPDATE or TABLE
+    bool tableNext_ = false;  // the next name in that list is a table, not an alias
+    bool firstWord_ = true;   // no word has been seen on this line yet
+    bool remark_ = false;     // after REM the rest of the line is a remark
+    bool promptText_ = false; // after PROMPT the rest of the line is the text it shows
+    bool selectSeen_ = false; // SELECT ... INTO names variables, not a table
 };
 
 } // namespace varlo
