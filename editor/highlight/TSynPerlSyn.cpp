@@ -359,11 +359,12 @@ void TSynPerlSyn::scanCode() {
         return scanWord();
     if (isOperatorChar(c)) {
         std::size_t end = run_ + 1;
-        for (std::string_view op : kOperators)
-            if (startsWith(run_, op)) {
-                end = run_ + op.size();
-                break;
-            }
+        if (isOperatorChar(at(run_ + 1)) || at(run_ + 1) == '~')
+            for (std::string_view op : kOperators)
+                if (startsWith(run_, op)) {
+                    end = run_ + op.size();
+                    break;
+                }
         regexAllowed_ = true;
         return token(end, kOperator);
     }
