@@ -218,6 +218,11 @@ void TSynXMLSyn::scanTag() {
         if (range_ == kValueNext || ns) {
             range_ = ns ? (c == '"' ? kDoubleNsValue : kSingleNsValue)
                         : (c == '"' ? kDoubleValue : kSingleValue);
+            // The opening quote stands alone when a reference or a brace follows it at once.
+            const unsigned char first = at(run_ + 1);
+            if ((first == '&' && entityEnd(run_ + 1) > run_ + 1) ||
+                (WantBracesParsed && !ns && (first == '{' || first == '}')))
+                return token(run_ + 1, ns ? kNsValue : kValue);
             run_ += 1;
             const std::size_t start = tokenPos_;
             scanValue(static_cast<char>(c), ns);
