@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynAsmSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 
 namespace varlo {
 
@@ -48,21 +49,16 @@ bool isIdent(unsigned char c) {
 
 TSynAsmSyn::TSynAsmSyn()
     : TSynScanner("x86 Assembly", "x86 Assembly Files (*.asm)|*.asm"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
       keywords_(KeywordTable::Case::Insensitive) {
     keywords_.add(kInstructions).add(kRegisters).add(kDirectives);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynAsmSyn::scanToken() {

@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynCSSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 #include <algorithm>
@@ -49,24 +50,19 @@ std::size_t quoteRun(std::string_view s, std::size_t i) {
 
 TSynCSSyn::TSynCSSyn()
     : TSynScanner("C#", "C# Files (*.cs)|*.cs"),
-      AsmAttri(addKind("AsmAttri", "Assembler", rgb(0x80, 0x00, 0x00))),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      AsmAttri(addKind("AsmAttri", "Assembler", palette::kEmbedded)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      InvalidAttri(addKind("InvalidAttri", "Illegal Char", rgb(0xFF, 0x00, 0x00), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+      InvalidAttri(addKind("InvalidAttri", "Illegal Char", palette::kError, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      DirecAttri(addKind("DirecAttri", "Preprocessor", rgb(0x80, 0x80, 0x00))),
+      DirecAttri(addKind("DirecAttri", "Preprocessor", palette::kDirective)),
       keywords_(KeywordTable::Case::Sensitive) {
     keywords_.add(kKeywords);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynCSSyn::scanToken() {
@@ -105,10 +101,8 @@ void TSynCSSyn::scanToken() {
     const unsigned char c = at(run_);
     if (chars::isBlank(c))
         return spaceToken(kSpace);
-    if (c == '/' && at(run_ + 1) == '/')
-        return token(line_.size(), kComment);
-    if (c == '/' && at(run_ + 1) == '*')
-        return blockComment(run_ + 2, "*/", kComment, kBlockComment, kCode);
+    if (slashComment(kComment, kBlockComment, kCode))
+        return;
     if (c == '#' && onlyBlanksBefore(run_)) {
         const std::size_t comment = line_.find("//", run_);
         return token(comment == std::string_view::npos ? line_.size() : comment, kPreprocessor);

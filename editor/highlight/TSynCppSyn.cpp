@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynCppSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -52,28 +53,23 @@ bool isAsciiWord(unsigned char c) {
 
 TSynCppSyn::TSynCppSyn()
     : TSynScanner("C/C++", "C/C++ Files (*.c;*.cpp;*.h;*.hpp)|*.c;*.cpp;*.h;*.hpp"),
-      AsmAttri(addKind("AsmAttri", "Assembler", rgb(0x80, 0x00, 0x00))),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      AsmAttri(addKind("AsmAttri", "Assembler", palette::kEmbedded)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      InvalidAttri(addKind("InvalidAttri", "Illegal Char", rgb(0xFF, 0x00, 0x00), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      CharAttri(addKind("CharAttri", "Character", rgb(0x00, 0x70, 0xDF))),
-      FloatAttri(addKind("FloatAttri", "Float", rgb(0x00, 0x00, 0xFF))),
-      HexAttri(addKind("HexAttri", "Hexadecimal", rgb(0x00, 0x00, 0xFF))),
-      OctalAttri(addKind("OctalAttri", "Octal", rgb(0x00, 0x00, 0xFF))),
+      InvalidAttri(addKind("InvalidAttri", "Illegal Char", palette::kError, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      CharAttri(addKind("CharAttri", "Character", palette::kString)),
+      FloatAttri(addKind("FloatAttri", "Float", palette::kNumber)),
+      HexAttri(addKind("HexAttri", "Hexadecimal", palette::kNumber)),
+      OctalAttri(addKind("OctalAttri", "Octal", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      DirecAttri(addKind("DirecAttri", "Preprocessor", rgb(0x80, 0x80, 0x00))),
+      DirecAttri(addKind("DirecAttri", "Preprocessor", palette::kDirective)),
       keywords_(KeywordTable::Case::Sensitive) {
     keywords_.add(kKeywords);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynCppSyn::lineStarted() {
@@ -119,16 +115,9 @@ void TSynCppSyn::scanCode() {
     const bool inAsm = (range_ & kPlaceMask) == kAsmBlock;
     if (chars::isBlank(c))
         return spaceToken(kSpace);
-    if (c == '/' && at(run_ + 1) == '/')
-        return token(line_.size(), kComment);
-    if (c == '/' && at(run_ + 1) == '*') {
-        // A comment inside an assembler block returns to the block; elsewhere to code.
-        const int back = inAsm ? kAsmBlock : kCode;
-        bool closed = false;
-        const std::size_t end = findClose(run_ + 2, "*/", closed);
-        range_ = closed ? back : kBlockComment;
-        return token(end, kComment);
-    }
+    // A comment closed on its line inside an assembler block returns to the block.
+    if (slashComment(kComment, kBlockComment, inAsm ? kAsmBlock : kCode))
+        return;
     if (inAsm || asmLine_) {
         if (c == '}' && inAsm) {
             range_ = kCode;

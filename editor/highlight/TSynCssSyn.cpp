@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynCssSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 #include <algorithm>
@@ -94,26 +95,21 @@ bool isNameChar(unsigned char c) {
 TSynCssSyn::TSynCssSyn()
     : TSynScanner("Cascading Style Sheet", "Cascading Stylesheets (*.css)|*.css"),
       CommentAttri(addKind("CommentAttri", "Comment", rgb(0x80, 0x80, 0x80), fsItalic)),
-      PropertyAttri(addKind("PropertyAttri", "Property", rgb(0x00, 0x00, 0x80), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x80, 0x00, 0xFF), fsBold)),
+      PropertyAttri(addKind("PropertyAttri", "Property", palette::kKeyword, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kVariable, fsBold)),
       UndefPropertyAttri(
-          addKind("UndefPropertyAttri", "Undefined Property", rgb(0xFF, 0x00, 0x00), fsBold)),
+          addKind("UndefPropertyAttri", "Undefined Property", palette::kError, fsBold)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
       ColorAttri(addKind("ColorAttri", "Color Value", rgb(0x80, 0x00, 0x80))),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone, fsBold)),
-      TextAttri(addKind("TextAttri", "Text", rgb(0x80, 0x00, 0x00))),
-      ValueAttri(addKind("ValueAttri", "Value", rgb(0x00, 0x80, 0x80))),
+      TextAttri(addKind("TextAttri", "Text", palette::kEmbedded)),
+      ValueAttri(addKind("ValueAttri", "Value", palette::kDocumentation)),
       properties_(KeywordTable::Case::Insensitive), colours_(KeywordTable::Case::Insensitive) {
     properties_.add(kProperties);
     colours_.add(kColourNames);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, PropertyAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, PropertyAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynCssSyn::lineStarted() {

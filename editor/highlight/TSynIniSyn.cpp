@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynIniSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 
 namespace varlo {
 
@@ -10,20 +11,15 @@ enum Kind : std::size_t { kComment, kText, kSection, kKey, kNumber, kSpace, kStr
 
 TSynIniSyn::TSynIniSyn()
     : TSynScanner("INI", "INI Files (*.ini)|*.ini"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       TextAttri(addKind("TextAttri", "Text", clNone)),
-      SectionAttri(addKind("SectionAttri", "Section", rgb(0x80, 0x00, 0xFF), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Key", rgb(0x00, 0x00, 0x80))),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+      SectionAttri(addKind("SectionAttri", "Section", palette::kVariable, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Key", palette::kKeyword)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone, fsBold)) {
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, KeyAttri);
-    setRole(AttributeRole::Keyword, SectionAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, KeyAttri, SectionAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynIniSyn::lineStarted() {

@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynJScriptSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -58,25 +59,20 @@ bool isIdent(unsigned char c) {
 
 TSynJScriptSyn::TSynJScriptSyn()
     : TSynScanner("JavaScript", "Javascript Files (*.js)|*.js"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
       NonReservedKeyAttri(
-          addKind("NonReservedKeyAttri", "Non-reserved Keyword", rgb(0x80, 0x00, 0xFF))),
-      EventAttri(addKind("EventAttri", "Event", rgb(0x80, 0x00, 0x00), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+          addKind("NonReservedKeyAttri", "Non-reserved Keyword", palette::kVariable)),
+      EventAttri(addKind("EventAttri", "Event", palette::kEmbedded, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)), words_(KeywordTable::Case::Sensitive) {
     words_.add(kReservedWords, kWordReserved);
     words_.add(kNonReservedWords, kWordNonReserved);
     words_.add(kEvents, kWordEvent);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynJScriptSyn::lineStarted() {
@@ -94,11 +90,8 @@ void TSynJScriptSyn::scanToken() {
     const unsigned char c = at(run_);
     if (chars::isBlank(c))
         return spaceToken(kSpace);
-    if (c == '/' && at(run_ + 1) == '/')
-        return token(line_.size(), kComment);
-    if (c == '/' && at(run_ + 1) == '*')
-        return blockComment(run_ + 2, "*/", kComment,
-                            code == kTemplateCode ? kTemplateComment : kBlockComment, code);
+    if (slashComment(kComment, code == kTemplateCode ? kTemplateComment : kBlockComment, code))
+        return;
     if (c == '"' || c == '\'') {
         bool closed = false;
         regexAllowed_ = false;

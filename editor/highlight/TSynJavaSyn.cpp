@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynJavaSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -39,23 +40,18 @@ bool isIdent(unsigned char c) {
 
 TSynJavaSyn::TSynJavaSyn()
     : TSynScanner("Java", "Java Files (*.java)|*.java"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
-      DocumentAttri(addKind("DocumentAttri", "Documentation", rgb(0x00, 0x80, 0x80), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
+      DocumentAttri(addKind("DocumentAttri", "Documentation", palette::kDocumentation, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      InvalidAttri(addKind("InvalidAttri", "Invalid Symbol", rgb(0xFF, 0x00, 0x00), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+      InvalidAttri(addKind("InvalidAttri", "Invalid Symbol", palette::kError, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
       keywords_(KeywordTable::Case::Sensitive) {
     keywords_.add(kKeywords);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynJavaSyn::scanToken() {
@@ -84,14 +80,11 @@ void TSynJavaSyn::scanToken() {
     const unsigned char c = at(run_);
     if (chars::isBlank(c))
         return spaceToken(kSpace);
-    if (c == '/' && at(run_ + 1) == '/')
-        return token(line_.size(), kComment);
-    if (c == '/' && at(run_ + 1) == '*') {
-        // "/**" opens documentation, but "/**/" is an empty ordinary comment.
-        const bool doc = at(run_ + 2) == '*' && at(run_ + 3) != '/';
-        return doc ? blockComment(run_ + 3, "*/", kDocumentation, kDocComment, kCode)
-                   : blockComment(run_ + 2, "*/", kComment, kBlockComment, kCode);
-    }
+    // "/**" opens documentation, but "/**/" is an empty ordinary comment.
+    if (startsWith(run_, "/**") && at(run_ + 3) != '/')
+        return blockComment(run_ + 3, "*/", kDocumentation, kDocComment, kCode);
+    if (slashComment(kComment, kBlockComment, kCode))
+        return;
     if (startsWith(run_, "\"\"\"")) {
         range_ = kTextBlock;
         return token(line_.size(), kString); // the opening """ ends its line

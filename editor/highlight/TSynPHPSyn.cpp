@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynPHPSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 #include <algorithm>
@@ -46,22 +47,17 @@ bool isIdent(unsigned char c) {
 
 TSynPHPSyn::TSynPHPSyn()
     : TSynScanner("PHP", "PHP Files (*.php;*.php3;*.phtml;*.inc)|*.php;*.php3;*.phtml;*.inc"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      VariableAttri(addKind("VariableAttri", "Variable", rgb(0x80, 0x00, 0xFF))),
+      VariableAttri(addKind("VariableAttri", "Variable", palette::kVariable)),
       keywords_(KeywordTable::Case::Insensitive) {
     keywords_.add(kKeywords);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynPHPSyn::lineStarted() {
@@ -179,8 +175,8 @@ void TSynPHPSyn::scanCode() {
         const std::size_t close = line_.find("?>", run_);
         return token(close == std::string_view::npos ? line_.size() : close, kComment);
     }
-    if (c == '/' && at(run_ + 1) == '*')
-        return blockComment(run_ + 2, "*/", kComment, kBlockComment, kCode);
+    if (slashComment(kComment, kBlockComment, kCode))
+        return;
     if (variableAt(run_)) {
         std::size_t i = run_ + 1;
         while (at(i) == '$')

@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynPasSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -47,26 +48,21 @@ bool isIdent(unsigned char c) {
 TSynPasSyn::TSynPasSyn()
     : TSynScanner("Object Pascal",
                   "Pascal Files (*.pas;*.pp;*.dpr;*.dpk;*.inc)|*.pas;*.pp;*.dpr;*.dpk;*.inc"),
-      AsmAttri(addKind("AsmAttri", "Assembler", rgb(0x80, 0x00, 0x00))),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
-      DirecAttri(addKind("DirecAttri", "Preprocessor", rgb(0x00, 0x80, 0x80))),
+      AsmAttri(addKind("AsmAttri", "Assembler", palette::kEmbedded)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
+      DirecAttri(addKind("DirecAttri", "Preprocessor", palette::kDocumentation)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      FloatAttri(addKind("FloatAttri", "Float", rgb(0x00, 0x00, 0xFF))),
-      HexAttri(addKind("HexAttri", "Hexadecimal", rgb(0x00, 0x00, 0xFF))),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      FloatAttri(addKind("FloatAttri", "Float", palette::kNumber)),
+      HexAttri(addKind("HexAttri", "Hexadecimal", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
-      CharAttri(addKind("CharAttri", "Character", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
+      CharAttri(addKind("CharAttri", "Character", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
       keywords_(KeywordTable::Case::Insensitive) {
     keywords_.add(kKeywords);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynPasSyn::applyProgramColours(TSynPasSyn& highlighter) {

@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynPerlSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 #include <algorithm>
@@ -91,28 +92,23 @@ char closingOf(char open) {
 
 TSynPerlSyn::TSynPerlSyn()
     : TSynScanner("Perl", "Perl Files (*.pl;*.pm;*.cgi)|*.pl;*.pm;*.cgi"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      InvalidAttri(addKind("InvalidAttri", "Illegal Char", rgb(0xFF, 0x00, 0x00), fsBold)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      OperatorAttri(addKind("OperatorAttri", "Operator", rgb(0x80, 0x00, 0x00))),
-      PragmaAttri(addKind("PragmaAttri", "Pragma", rgb(0x80, 0x80, 0x00), fsBold)),
+      InvalidAttri(addKind("InvalidAttri", "Illegal Char", palette::kError, fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      OperatorAttri(addKind("OperatorAttri", "Operator", palette::kEmbedded)),
+      PragmaAttri(addKind("PragmaAttri", "Pragma", palette::kDirective, fsBold)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      VariableAttri(addKind("VariableAttri", "Variable", rgb(0x80, 0x00, 0xFF))),
+      VariableAttri(addKind("VariableAttri", "Variable", palette::kVariable)),
       words_(KeywordTable::Case::Sensitive) {
     words_.add(kWordOperators, kWordOperator)
         .add(kRegexAfterWords, kWordRegexAfter)
         .add(kReservedWords, kWordReserved)
         .add(kPragmas, kWordPragma);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynPerlSyn::lineStarted() {

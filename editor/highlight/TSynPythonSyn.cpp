@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynPythonSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -83,28 +84,23 @@ bool isStringPrefix(std::string_view p) {
 
 TSynPythonSyn::TSynPythonSyn()
     : TSynScanner("Python", "Python Files (*.py)|*.py"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NonKeyAttri(addKind("NonKeyAttri", "Non-reserved Keyword", rgb(0x00, 0x00, 0x80))),
-      SystemAttri(addKind("SystemAttri", "System Functions and Variables", rgb(0x80, 0x00, 0xFF))),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      HexAttri(addKind("HexAttri", "Hexadecimal", rgb(0x00, 0x00, 0xFF))),
-      OctalAttri(addKind("OctalAttri", "Octal", rgb(0x00, 0x00, 0xFF))),
-      FloatAttri(addKind("FloatAttri", "Float", rgb(0x00, 0x00, 0xFF))),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NonKeyAttri(addKind("NonKeyAttri", "Non-reserved Keyword", palette::kKeyword)),
+      SystemAttri(addKind("SystemAttri", "System Functions and Variables", palette::kVariable)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      HexAttri(addKind("HexAttri", "Hexadecimal", palette::kNumber)),
+      OctalAttri(addKind("OctalAttri", "Octal", palette::kNumber)),
+      FloatAttri(addKind("FloatAttri", "Float", palette::kNumber)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
-      DocStringAttri(addKind("DocStringAttri", "Documentation", rgb(0x00, 0x80, 0x80), fsItalic)),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
+      DocStringAttri(addKind("DocStringAttri", "Documentation", palette::kDocumentation, fsItalic)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      ErrorAttri(addKind("ErrorAttri", "Syntax Error", rgb(0xFF, 0x00, 0x00), fsBold)),
+      ErrorAttri(addKind("ErrorAttri", "Syntax Error", palette::kError, fsBold)),
       words_(KeywordTable::Case::Sensitive) {
     words_.add(kKeywords, kWordReserved).add(kSoftKeywords, kWordSoft).add(kBuiltins, kWordBuiltin);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynPythonSyn::continueTriple() {

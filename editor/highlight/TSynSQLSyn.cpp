@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynSQLSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
 namespace varlo {
@@ -101,26 +102,26 @@ bool isIdent(unsigned char c) {
 
 TSynSQLSyn::TSynSQLSyn()
     : TSynScanner("SQL", "SQL Files (*.sql)|*.sql"),
-      CommentAttri(addKind("CommentAttri", "Comment", rgb(0x00, 0x80, 0x00), fsItalic)),
+      CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       ConditionalCommentAttri(
-          addKind("ConditionalCommentAttri", "Conditional Comment", rgb(0x80, 0x80, 0x00))),
+          addKind("ConditionalCommentAttri", "Conditional Comment", palette::kDirective)),
       DataTypeAttri(addKind("DataTypeAttri", "Data Type", rgb(0x80, 0x00, 0x80), fsBold)),
       DefaultPackageAttri(
-          addKind("DefaultPackageAttri", "Default Packages", rgb(0x00, 0x80, 0x80), fsBold)),
+          addKind("DefaultPackageAttri", "Default Packages", palette::kDocumentation, fsBold)),
       DelimitedIdentifierAttri(
           addKind("DelimitedIdentifierAttri", "Delimited Identifier", rgb(0x80, 0x40, 0x00))),
-      ExceptionAttri(addKind("ExceptionAttri", "Exception", rgb(0xFF, 0x00, 0x00), fsBold)),
-      FunctionAttri(addKind("FunctionAttri", "Function", rgb(0x80, 0x00, 0xFF))),
+      ExceptionAttri(addKind("ExceptionAttri", "Exception", palette::kError, fsBold)),
+      FunctionAttri(addKind("FunctionAttri", "Function", palette::kVariable)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
-      KeyAttri(addKind("KeyAttri", "Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
-      NumberAttri(addKind("NumberAttri", "Number", rgb(0x00, 0x00, 0xFF))),
-      PLSQLAttri(addKind("PLSQLAttri", "PL/SQL Reserved Word", rgb(0x00, 0x00, 0x80), fsBold)),
+      KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),
+      NumberAttri(addKind("NumberAttri", "Number", palette::kNumber)),
+      PLSQLAttri(addKind("PLSQLAttri", "PL/SQL Reserved Word", palette::kKeyword, fsBold)),
       SpaceAttri(addKind("SpaceAttri", "Space", clNone)),
-      SQLPlusAttri(addKind("SQLPlusAttri", "SQL*Plus Command", rgb(0x80, 0x00, 0x00), fsBold)),
-      StringAttri(addKind("StringAttri", "String", rgb(0x00, 0x70, 0xDF))),
+      SQLPlusAttri(addKind("SQLPlusAttri", "SQL*Plus Command", palette::kEmbedded, fsBold)),
+      StringAttri(addKind("StringAttri", "String", palette::kString)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone)),
-      TableNameAttri(addKind("TableNameAttri", "Table Name", rgb(0x00, 0x80, 0x80))),
-      VariableAttri(addKind("VariableAttri", "Variable", rgb(0x80, 0x00, 0xFF), fsItalic)),
+      TableNameAttri(addKind("TableNameAttri", "Table Name", palette::kDocumentation)),
+      VariableAttri(addKind("VariableAttri", "Variable", palette::kVariable, fsItalic)),
       words_(KeywordTable::Case::Insensitive), plusCommands_(KeywordTable::Case::Insensitive) {
     words_.add(kReservedWords, kWordReserved)
         .add(kPlsqlWords, kWordPlsql)
@@ -129,12 +130,7 @@ TSynSQLSyn::TSynSQLSyn()
         .add(kExceptions, kWordException)
         .add(kPackages, kWordPackage);
     plusCommands_.add(kPlusCommands, 0).add(kPlusSetOptions, 1);
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, IdentifierAttri);
-    setRole(AttributeRole::Keyword, KeyAttri);
-    setRole(AttributeRole::String, StringAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, IdentifierAttri, KeyAttri, StringAttri, SpaceAttri, SymbolAttri);
 }
 
 void TSynSQLSyn::lineStarted() {

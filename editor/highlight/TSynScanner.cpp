@@ -103,4 +103,18 @@ void TSynScanner::blockComment(std::size_t from, std::string_view close, std::si
     token(end, kind);
 }
 
+bool TSynScanner::slashComment(std::size_t kind, int inside, int after) {
+    if (at(run_) != '/')
+        return false;
+    if (at(run_ + 1) == '/') {
+        token(line_.size(), kind);
+        return true;
+    }
+    if (at(run_ + 1) == '*') {
+        blockComment(run_ + 2, "*/", kind, inside, after);
+        return true;
+    }
+    return false;
+}
+
 } // namespace varlo

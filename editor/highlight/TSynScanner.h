@@ -46,8 +46,14 @@ protected:
     // Appends the next attribute; its index is the kind that token() takes.
     TSynHighlighterAttributes* addKind(const char* name, const char* displayName, TColor foreground,
                                        FontStyles style = 0);
-    void setRole(AttributeRole role, const TSynHighlighterAttributes* a) {
-        roles_[static_cast<std::size_t>(role)] = a;
+    // The attributes the editor asks for by role (comment, identifier, keyword, string,
+    // whitespace, symbol).
+    void setRoles(const TSynHighlighterAttributes* comment,
+                  const TSynHighlighterAttributes* identifier,
+                  const TSynHighlighterAttributes* keyword, const TSynHighlighterAttributes* string,
+                  const TSynHighlighterAttributes* whitespace,
+                  const TSynHighlighterAttributes* symbol) {
+        roles_ = {comment, identifier, keyword, string, whitespace, symbol};
     }
     // Delivers the token from tokenPos_ to end (at least one character, at most the line).
     void token(std::size_t end, std::size_t kind);
@@ -88,6 +94,9 @@ protected:
     // highlighter is in while the comment is open, `after` the one it returns to.
     void blockComment(std::size_t from, std::string_view close, std::size_t kind, int inside,
                       int after);
+    // "//" to the end of the line, or "/*" through "*/" (see blockComment); false when neither
+    // starts at run_.
+    bool slashComment(std::size_t kind, int inside, int after);
 
     // A 16-bit fingerprint of a closing label (a heredoc's name, a raw string's delimiter), kept
     // in the upper bits of the range state; a line closes the text when its label's fingerprint

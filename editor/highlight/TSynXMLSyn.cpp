@@ -1,6 +1,7 @@
 #include "editor/highlight/TSynXMLSyn.h"
 
 #include "editor/highlight/CharClass.h"
+#include "editor/highlight/HighlighterPalette.h"
 
 namespace varlo {
 
@@ -48,28 +49,24 @@ bool isNameChar(unsigned char c) {
 TSynXMLSyn::TSynXMLSyn()
     : TSynScanner("XML",
                   "XML Files (*.xml;*.xsd;*.xsl;*.xslt;*.dtd)|*.xml;*.xsd;*.xsl;*.xslt;*.dtd"),
-      ElementAttri(addKind("ElementAttri", "Element Name", rgb(0x80, 0x00, 0xFF), fsBold)),
+      ElementAttri(addKind("ElementAttri", "Element Name", palette::kVariable, fsBold)),
       TextAttri(addKind("TextAttri", "Text", clNone)),
       SpaceAttri(addKind("SpaceAttri", "Whitespace", clNone)),
-      EntityRefAttri(addKind("EntityRefAttri", "Entity Reference", rgb(0x00, 0x00, 0xFF), fsBold)),
+      EntityRefAttri(addKind("EntityRefAttri", "Entity Reference", palette::kNumber, fsBold)),
       ProcessingInstructionAttri(
-          addKind("ProcessingInstructionAttri", "Processing Instruction", rgb(0x80, 0x80, 0x00))),
+          addKind("ProcessingInstructionAttri", "Processing Instruction", palette::kDirective)),
       CDATAAttri(addKind("CDATAAttri", "CDATA Section", rgb(0x80, 0x40, 0x00))),
       CommentAttri(addKind("CommentAttri", "Comment", rgb(0x65, 0x6B, 0x70), fsItalic)),
-      DocTypeAttri(addKind("DocTypeAttri", "DOCTYPE Section", rgb(0x00, 0x80, 0x80))),
-      AttributeAttri(addKind("AttributeAttri", "Attribute Name", rgb(0x80, 0x00, 0x00))),
+      DocTypeAttri(addKind("DocTypeAttri", "DOCTYPE Section", palette::kDocumentation)),
+      AttributeAttri(addKind("AttributeAttri", "Attribute Name", palette::kEmbedded)),
       NamespaceAttributeAttri(
-          addKind("NamespaceAttributeAttri", "Namespace Attribute Name", rgb(0xFF, 0x00, 0x00))),
-      AttributeValueAttri(addKind("AttributeValueAttri", "Attribute Value", rgb(0x00, 0x70, 0xDF))),
-      NamespaceAttributeValueAttri(addKind("NamespaceAttributeValueAttri",
-                                           "Namespace Attribute Value", rgb(0xFF, 0x00, 0x00))),
+          addKind("NamespaceAttributeAttri", "Namespace Attribute Name", palette::kError)),
+      AttributeValueAttri(addKind("AttributeValueAttri", "Attribute Value", palette::kString)),
+      NamespaceAttributeValueAttri(
+          addKind("NamespaceAttributeValueAttri", "Namespace Attribute Value", palette::kError)),
       SymbolAttri(addKind("SymbolAttri", "Symbol", clNone, fsBold)) {
-    setRole(AttributeRole::Comment, CommentAttri);
-    setRole(AttributeRole::Identifier, AttributeAttri);
-    setRole(AttributeRole::Keyword, ElementAttri);
-    setRole(AttributeRole::String, AttributeValueAttri);
-    setRole(AttributeRole::Whitespace, SpaceAttri);
-    setRole(AttributeRole::Symbol, SymbolAttri);
+    setRoles(CommentAttri, AttributeAttri, ElementAttri, AttributeValueAttri, SpaceAttri,
+             SymbolAttri);
 }
 
 void TSynXMLSyn::applyProgramSettings(TSynXMLSyn& highlighter) {
