@@ -48,7 +48,7 @@ bool isIdent(unsigned char c) {
 } // namespace
 
 TSynAsmSyn::TSynAsmSyn()
-    : TSynScanner("x86 Assembly", "x86 Assembly Files (*.asm)|*.asm"),
+    : TSynScanner("x86 Assembly", "x86 Assembly Files (*.asm)|*.asm", "@?$"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
       KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),

@@ -49,7 +49,7 @@ std::size_t quoteRun(std::string_view s, std::size_t i) {
 } // namespace
 
 TSynCSSyn::TSynCSSyn()
-    : TSynScanner("C#", "C# Files (*.cs)|*.cs"),
+    : TSynScanner("C#", "C# Files (*.cs)|*.cs", "@"),
       AsmAttri(addKind("AsmAttri", "Assembler", palette::kEmbedded)),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),

@@ -100,8 +100,16 @@ void TSynCppSyn::scanPreprocessor() {
     // The directive runs to a comment or the end of the line; a backslash at the very end
     // carries it on to the next line.
     std::size_t end = run_;
-    while (end < line_.size() && !(line_[end] == '/' && (at(end + 1) == '/' || at(end + 1) == '*')))
+    while (end < line_.size() &&
+           !(line_[end] == '/' && (at(end + 1) == '/' || at(end + 1) == '*'))) {
+        if (line_[end] == '"') {
+            // #define HOME "http://example.com": the slashes belong to the string.
+            bool closed = false;
+            end = quotedEnd(end + 1, '"', true, closed);
+            continue;
+        }
         ++end;
+    }
     if (end > run_) {
         range_ = (end == line_.size() && line_.back() == '\\') ? kDirective : kCode;
         return token(end, kPreprocessor);

@@ -58,7 +58,7 @@ bool isIdent(unsigned char c) {
 } // namespace
 
 TSynJScriptSyn::TSynJScriptSyn()
-    : TSynScanner("JavaScript", "Javascript Files (*.js)|*.js"),
+    : TSynScanner("JavaScript", "Javascript Files (*.js)|*.js", "$"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
       KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),

@@ -39,7 +39,7 @@ bool isIdent(unsigned char c) {
 } // namespace
 
 TSynJavaSyn::TSynJavaSyn()
-    : TSynScanner("Java", "Java Files (*.java)|*.java"),
+    : TSynScanner("Java", "Java Files (*.java)|*.java", "$"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       DocumentAttri(addKind("DocumentAttri", "Documentation", palette::kDocumentation, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),

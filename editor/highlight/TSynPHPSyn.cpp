@@ -46,7 +46,7 @@ bool isIdent(unsigned char c) {
 } // namespace
 
 TSynPHPSyn::TSynPHPSyn()
-    : TSynScanner("PHP", "PHP Files (*.php;*.php3;*.phtml;*.inc)|*.php;*.php3;*.phtml;*.inc"),
+    : TSynScanner("PHP", "PHP Files (*.php;*.php3;*.phtml;*.inc)|*.php;*.php3;*.phtml;*.inc", "$"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
       KeyAttri(addKind("KeyAttri", "Reserved Word", palette::kKeyword, fsBold)),

@@ -91,7 +91,7 @@ char closingOf(char open) {
 } // namespace
 
 TSynPerlSyn::TSynPerlSyn()
-    : TSynScanner("Perl", "Perl Files (*.pl;*.pm;*.cgi)|*.pl;*.pm;*.cgi"),
+    : TSynScanner("Perl", "Perl Files (*.pl;*.pm;*.cgi)|*.pl;*.pm;*.cgi", "$@%"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       IdentifierAttri(addKind("IdentifierAttri", "Identifier", clNone)),
       InvalidAttri(addKind("InvalidAttri", "Illegal Char", palette::kError, fsBold)),
@@ -381,9 +381,12 @@ void TSynPerlSyn::scanWord() {
     const bool quoteLike = word == "q" || word == "qq" || word == "qw" || word == "qx" ||
                            word == "m" || word == "qr" || word == "s" || word == "tr" ||
                            word == "y";
-    if (quoteLike && !fatComma && end < line_.size()) {
+    // $point{y}, $obj->s(...) and {q} name a key or a method, not a quote-like operator.
+    const bool key = run_ > 0 && (at(run_ - 1) == '{' || at(run_ - 1) == '>');
+    if (quoteLike && !fatComma && !key && end < line_.size()) {
         const unsigned char d = at(end);
-        if (!isIdent(d) && !chars::isBlank(d) && d != '=' && d != ',' && d != ';' && d != ')')
+        if (!isIdent(d) && !chars::isBlank(d) && d != '=' && d != ',' && d != ';' && d != ')' &&
+            d != '}')
             return void(scanQuoteLike(word, end));
     }
     const bool pragma = pragmaNext_;

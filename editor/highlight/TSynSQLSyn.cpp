@@ -101,7 +101,7 @@ bool isIdent(unsigned char c) {
 } // namespace
 
 TSynSQLSyn::TSynSQLSyn()
-    : TSynScanner("SQL", "SQL Files (*.sql)|*.sql"),
+    : TSynScanner("SQL", "SQL Files (*.sql)|*.sql", "$#"),
       CommentAttri(addKind("CommentAttri", "Comment", palette::kComment, fsItalic)),
       ConditionalCommentAttri(
           addKind("ConditionalCommentAttri", "Conditional Comment", palette::kDirective)),

@@ -1,8 +1,22 @@
 #include "editor/highlight/TSynScanner.h"
 
+#include "editor/highlight/CharClass.h"
+
 #include <cstdint>
 
 namespace varlo {
+
+TSynScanner::TSynScanner(const char* languageName, const char* defaultFilter,
+                         std::string_view extraIdentChars)
+    : languageName_(languageName), defaultFilter_(defaultFilter) {
+    std::bitset<256> ident;
+    for (int c = 0; c < 256; ++c)
+        if (chars::isWord(static_cast<unsigned char>(c)))
+            ident.set(static_cast<std::size_t>(c));
+    for (char c : extraIdentChars)
+        ident.set(static_cast<unsigned char>(c));
+    setIdentChars(ident);
+}
 
 TSynHighlighterAttributes* TSynScanner::addKind(const char* name, const char* displayName,
                                                 TColor foreground, FontStyles style) {

@@ -18,8 +18,10 @@ namespace varlo {
 // as the reset state 0).
 class TSynScanner : public TSynCustomHighlighter {
 public:
-    TSynScanner(const char* languageName, const char* defaultFilter)
-        : languageName_(languageName), defaultFilter_(defaultFilter) {}
+    // The identifier characters are letters (Russian ones included), digits, the underscore
+    // and `extraIdentChars`, which the editor's word commands then keep inside a word.
+    TSynScanner(const char* languageName, const char* defaultFilter,
+                std::string_view extraIdentChars = {});
 
     const TSynHighlighterAttributes* getDefaultAttribute(AttributeRole role) const final {
         return roles_[static_cast<std::size_t>(role)];

@@ -139,6 +139,22 @@ TEST(HighlighterCatalogue, ListsTheFourteenComponentsWithTheirNamesFiltersAndAtt
     }
 }
 
+// The editor's word commands keep a language's names whole: letters (Russian ones too), digits
+// and the underscore everywhere, "$" where names carry it; operators split words.
+TEST(HighlighterCatalogue, WordCharactersFollowTheLanguagesNames) {
+    for (std::size_t i = 1; i < kHighlighterCount; ++i) {
+        const auto h = createConfiguredHighlighter(i);
+        SCOPED_TRACE(h->languageName());
+        for (char c : std::string_view("aZ5_\xDF\xA8")) // "Я" and "Ё" among them
+            EXPECT_TRUE(h->isWordChar(static_cast<unsigned char>(c))) << c;
+        for (char c : std::string_view("<>+*( "))
+            EXPECT_FALSE(h->isWordChar(static_cast<unsigned char>(c))) << c;
+    }
+    EXPECT_TRUE(createConfiguredHighlighter(2)->isWordChar('$'));  // PHP
+    EXPECT_TRUE(createConfiguredHighlighter(6)->isWordChar('@'));  // Perl
+    EXPECT_FALSE(createConfiguredHighlighter(5)->isWordChar('$')); // C/C++
+}
+
 TEST(HighlighterCatalogue, ConfiguredComponentsCarryTheMainWindowsSettingsOnly) {
     const auto html = createConfiguredHighlighter(0);
     EXPECT_EQ(static_cast<TSynHTMLSyn&>(*html).CommentAttri->foreground(), 7367525);

@@ -1,6 +1,7 @@
 // Shape registry
 #include <iostream>
 #include "shape.h"
+#define HOME "http://example.com" // the home page
 #define SQUARE(x) ((x) * (x)) \
     /* continued */
 #if defined(_WIN32) && !defined(NDEBUG)

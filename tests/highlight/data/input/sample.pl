@@ -22,6 +22,7 @@ if ($name =~ m/^w(or)ld$/i and $count > 2) {
 }
 my @sorted = sort { $ages{$a} <=> $ages{$b} } keys %ages;
 my $ref = \@sorted;
+my $y = $point{y} + $obj->s(1) + $h{q};
 print $ref->[0], $Foo::Bar::baz, $_ for 1 .. 3;
 
 print <<"END";
