@@ -4,6 +4,8 @@
 #include "editor/highlight/HighlighterPalette.h"
 #include "editor/highlight/NumberScan.h"
 
+#include <algorithm>
+
 namespace varlo {
 
 namespace {
@@ -232,10 +234,10 @@ void TSynCppSyn::continueRawString() {
     const int wanted = range_ >> kLabelShift;
     for (std::size_t i = line_.find(')', run_); i != std::string_view::npos;
          i = line_.find(')', i + 1)) {
-        const std::size_t quote = line_.find('"', i + 1);
+        const std::size_t quote = line_.substr(0, std::min(line_.size(), i + 18)).find('"', i + 1);
         if (quote == std::string_view::npos)
-            break;
-        if (quote - i - 1 <= 16 && labelHash(line_.substr(i + 1, quote - i - 1)) == wanted) {
+            continue;
+        if (labelHash(line_.substr(i + 1, quote - i - 1)) == wanted) {
             range_ = kCode;
             return token(quote + 1, kString);
         }

@@ -116,21 +116,24 @@ void TSynCssSyn::lineStarted() {
     inAtRule_ = false;
     inSelector_ = false;
     urlEnd_ = std::string_view::npos;
+    lookaheadFrom_ = lookaheadEnd_ = 0;
 }
 
 // Inside a block, a statement is a nested rule when a "{" comes before any ";" or "}" on the
 // rest of the line; otherwise it is a declaration.
-bool TSynCssSyn::selectorAhead(std::size_t from) const {
-    for (std::size_t i = from; i < line_.size(); ++i) {
-        const char c = line_[i];
-        if (c == '{')
-            return true;
-        if (c == ';' || c == '}')
-            return false;
-        if (c == '/' && at(i + 1) == '*')
-            return false;
-    }
-    return false;
+// The answer holds for every position before the character that decided it, so a line is looked
+// ahead over once however many words it has.
+bool TSynCssSyn::selectorAhead(std::size_t from) {
+    if (from < lookaheadEnd_ && from >= lookaheadFrom_)
+        return lookaheadSelector_;
+    std::size_t i = from;
+    while (i < line_.size() && line_[i] != '{' && line_[i] != ';' && line_[i] != '}' &&
+           !(line_[i] == '/' && at(i + 1) == '*'))
+        ++i;
+    lookaheadFrom_ = from;
+    lookaheadEnd_ = i;
+    lookaheadSelector_ = i < line_.size() && line_[i] == '{';
+    return lookaheadSelector_;
 }
 
 void TSynCssSyn::scanToken() {

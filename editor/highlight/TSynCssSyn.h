@@ -31,13 +31,17 @@ private:
     void lineStarted() override;
     void scanToken() override;
     void scanWord();
-    bool selectorAhead(std::size_t from) const;
+    bool selectorAhead(std::size_t from);
 
     KeywordTable properties_;
     KeywordTable colours_;
     bool inAtRule_ = false;   // between an at-rule's name and its "{" or ";" on this line
     bool inSelector_ = false; // a nested rule's selector inside a block
     std::size_t urlEnd_ = std::string_view::npos; // end of an unquoted url(...) address
+    // The last look ahead: from where, up to the character that decided it, and its answer.
+    std::size_t lookaheadFrom_ = 0;
+    std::size_t lookaheadEnd_ = 0;
+    bool lookaheadSelector_ = false;
 };
 
 } // namespace varlo

@@ -78,6 +78,7 @@ TSynJScriptSyn::TSynJScriptSyn()
 void TSynJScriptSyn::lineStarted() {
     regexAllowed_ = true;
     braceDepth_ = 0;
+    noRegexFrom_ = line_.size() + 1;
 }
 
 void TSynJScriptSyn::scanToken() {
@@ -138,7 +139,7 @@ void TSynJScriptSyn::scanToken() {
             return token(end, kIdentifier);
         }
     }
-    if (c == '/' && regexAllowed_)
+    if (c == '/' && regexAllowed_ && run_ < noRegexFrom_)
         return scanRegex();
     if (code == kTemplateCode) {
         if (c == '{')
@@ -201,6 +202,7 @@ void TSynJScriptSyn::scanRegex() {
     if (i >= line_.size()) {
         // No closing "/" on the line: it was a division after all.
         regexAllowed_ = false;
+        noRegexFrom_ = run_;
         return token(run_ + 1, kSymbol);
     }
     regexAllowed_ = false;

@@ -35,6 +35,9 @@ private:
     KeywordTable words_;
     bool regexAllowed_ = true; // a "/" here starts a regular expression, not a division
     int braceDepth_ = 0;       // braces opened inside the current ${...}
+    // A "/" at or after this column has no closing "/" left on the line, so it divides; this
+    // keeps a line full of slashes from being searched again for each of them.
+    std::size_t noRegexFrom_ = 0;
 };
 
 } // namespace varlo
