@@ -6,8 +6,8 @@
 // about 24 MB; the sample holds the constructs a real file has (comments over lines, strings with
 // escapes, heredocs, preprocessor lines) in realistic proportions.
 
+#include "editor/document/LineSplit.h"
 #include "editor/highlight/HighlighterCatalogue.h"
-#include "editor/model/LineSplit.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 // The default colours of the highlighters other than HTML, chosen to read well on the editor's
 // light background and to mean the same in every language: a comment is green and italic in
