@@ -38,7 +38,7 @@ void KeywordTable::grow() {
     for (auto& s : old) {
         if (s.word.empty())
             continue;
-        std::size_t i = hash(s.word) & mask;
+        std::size_t i = s.hash & mask;
         while (!slots_[i].word.empty())
             i = (i + 1) & mask;
         slots_[i] = std::move(s);
@@ -59,10 +59,11 @@ KeywordTable& KeywordTable::add(std::string_view words, int category) {
                 if ((count_ + 1) * 2 > slots_.size())
                     grow();
                 const std::size_t mask = slots_.size() - 1;
-                std::size_t k = hash(word) & mask;
+                const std::uint32_t h = hash(word);
+                std::size_t k = h & mask;
                 while (!slots_[k].word.empty())
                     k = (k + 1) & mask;
-                slots_[k] = Slot{std::string(word), category};
+                slots_[k] = Slot{std::string(word), category, h};
                 ++count_;
                 if (word.size() > longest_)
                     longest_ = word.size();
@@ -77,11 +78,12 @@ int KeywordTable::find(std::string_view word) const {
     if (slots_.empty() || word.empty() || word.size() > longest_)
         return -1;
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash(word) & mask;; i = (i + 1) & mask) {
+    const std::uint32_t h = hash(word);
+    for (std::size_t i = h & mask;; i = (i + 1) & mask) {
         const Slot& s = slots_[i];
         if (s.word.empty())
             return -1;
-        if (same(s.word, word))
+        if (s.hash == h && same(s.word, word))
             return s.category;
     }
 }

@@ -27,6 +27,7 @@ private:
     struct Slot {
         std::string word; // empty: free
         int category = -1;
+        std::uint32_t hash = 0;
     };
     std::uint32_t hash(std::string_view word) const;
     bool same(std::string_view a, std::string_view b) const;

@@ -38,12 +38,12 @@ constexpr const char* kDirectives =
     "else endif .model .data .code .stack .const .386 .486 .586 .686 .mmx .xmm flat stdcall "
     "option casemap none";
 
-bool isIdentStart(unsigned char c) {
+constexpr auto isIdentStart = [](unsigned char c) {
     return chars::isAsciiLetter(c) || c == '_' || c == '@' || c == '?' || c == '.';
-}
-bool isIdent(unsigned char c) {
+};
+constexpr auto isIdent = [](unsigned char c) {
     return isIdentStart(c) || chars::isDigit(c) || c == '$';
-}
+};
 
 } // namespace
 

@@ -44,12 +44,12 @@ constexpr const char* kKeywords =
     "_Imaginary _Noreturn _Static_assert _Thread_local __asm _asm __inline __forceinline "
     "__declspec __cdecl __stdcall __fastcall __int8 __int16 __int32 __int64";
 
-bool isAsciiWordStart(unsigned char c) {
+constexpr auto isAsciiWordStart = [](unsigned char c) {
     return chars::isAsciiLetter(c) || c == '_';
-}
-bool isAsciiWord(unsigned char c) {
+};
+constexpr auto isAsciiWord = [](unsigned char c) {
     return isAsciiWordStart(c) || chars::isDigit(c);
-}
+};
 
 } // namespace
 

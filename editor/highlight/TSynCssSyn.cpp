@@ -86,9 +86,7 @@ constexpr const char* kColourNames =
     "slateblue slategray snow springgreen steelblue tan thistle tomato turquoise violet wheat "
     "whitesmoke yellowgreen";
 
-bool isNameChar(unsigned char c) {
-    return chars::isWord(c) || c == '-';
-}
+constexpr auto isNameChar = [](unsigned char c) { return chars::isWord(c) || c == '-'; };
 
 } // namespace
 

@@ -48,12 +48,8 @@ constexpr const char* kEvents =
 
 enum WordCategory { kWordReserved, kWordNonReserved, kWordEvent };
 
-bool isIdentStart(unsigned char c) {
-    return chars::isWordStart(c) || c == '$';
-}
-bool isIdent(unsigned char c) {
-    return chars::isWord(c) || c == '$';
-}
+constexpr auto isIdentStart = [](unsigned char c) { return chars::isWordStart(c) || c == '$'; };
+constexpr auto isIdent = [](unsigned char c) { return chars::isWord(c) || c == '$'; };
 
 } // namespace
 

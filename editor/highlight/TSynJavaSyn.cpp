@@ -29,12 +29,8 @@ constexpr const char* kKeywords =
     "super switch synchronized this throw throws transient try void volatile while true false "
     "null var yield record sealed permits non-sealed";
 
-bool isIdentStart(unsigned char c) {
-    return chars::isWordStart(c) || c == '$';
-}
-bool isIdent(unsigned char c) {
-    return chars::isWord(c) || c == '$';
-}
+constexpr auto isIdentStart = [](unsigned char c) { return chars::isWordStart(c) || c == '$'; };
+constexpr auto isIdent = [](unsigned char c) { return chars::isWord(c) || c == '$'; };
 
 } // namespace
 

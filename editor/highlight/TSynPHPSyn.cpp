@@ -36,12 +36,8 @@ constexpr const char* kKeywords =
     "int float bool string void mixed never object iterable __CLASS__ __DIR__ __FILE__ "
     "__FUNCTION__ __LINE__ __METHOD__ __NAMESPACE__ __TRAIT__";
 
-bool isIdentStart(unsigned char c) {
-    return chars::isWordStart(c) || c >= 128;
-}
-bool isIdent(unsigned char c) {
-    return chars::isWord(c) || c >= 128;
-}
+constexpr auto isIdentStart = [](unsigned char c) { return chars::isWordStart(c) || c >= 128; };
+constexpr auto isIdent = [](unsigned char c) { return chars::isWord(c) || c >= 128; };
 
 } // namespace
 

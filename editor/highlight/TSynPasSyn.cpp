@@ -39,9 +39,9 @@ constexpr const char* kKeywords =
     "overload override pascal platform private protected public published reference register "
     "reintroduce safecall sealed static stdcall strict varargs virtual operator";
 
-bool isIdent(unsigned char c) {
+constexpr auto isIdent = [](unsigned char c) {
     return chars::isAsciiLetter(c) || chars::isDigit(c) || c == '_';
-}
+};
 
 } // namespace
 

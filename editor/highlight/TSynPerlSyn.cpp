@@ -66,12 +66,8 @@ constexpr bool isOperatorChar(unsigned char c) {
            c == '?' || c == ':';
 }
 
-bool isIdentStart(unsigned char c) {
-    return chars::isAsciiLetter(c) || c == '_';
-}
-bool isIdent(unsigned char c) {
-    return isIdentStart(c) || chars::isDigit(c);
-}
+constexpr auto isIdentStart = [](unsigned char c) { return chars::isAsciiLetter(c) || c == '_'; };
+constexpr auto isIdent = [](unsigned char c) { return isIdentStart(c) || chars::isDigit(c); };
 
 char closingOf(char open) {
     switch (open) {
@@ -378,9 +374,10 @@ void TSynPerlSyn::scanWord() {
     // A hash key before "=>" is a plain word, whatever it spells.
     const std::size_t next = skipBlanks(end);
     const bool fatComma = at(next) == '=' && at(next + 1) == '>';
-    const bool quoteLike = word == "q" || word == "qq" || word == "qw" || word == "qx" ||
-                           word == "m" || word == "qr" || word == "s" || word == "tr" ||
-                           word == "y";
+    const bool quoteLike =
+        word.size() <= 2 && std::string_view("qmsty").find(word[0]) != std::string_view::npos &&
+        (word == "q" || word == "qq" || word == "qw" || word == "qx" || word == "m" ||
+         word == "qr" || word == "s" || word == "tr" || word == "y");
     // $point{y}, $obj->s(...) and {q} name a key or a method, not a quote-like operator.
     const bool key = run_ > 0 && (at(run_ - 1) == '{' || at(run_ - 1) == '>');
     if (quoteLike && !fatComma && !key && end < line_.size()) {

@@ -94,9 +94,7 @@ enum WordCategory {
     kWordPackage
 };
 
-bool isIdent(unsigned char c) {
-    return chars::isWord(c) || c == '$' || c == '#';
-}
+constexpr auto isIdent = [](unsigned char c) { return chars::isWord(c) || c == '$' || c == '#'; };
 
 } // namespace
 

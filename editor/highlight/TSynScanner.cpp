@@ -47,6 +47,9 @@ void TSynScanner::next() {
     tokenPos_ = run_;
     if (run_ >= line_.size()) {
         lineEnded();
+        // What the editor stores for the line is always a state the highlighter can take back.
+        if (range_ < 0 || range_ >= rangeCount())
+            range_ = 0;
         atEol_ = true;
         return;
     }
@@ -57,8 +60,6 @@ void TSynScanner::next() {
         run_ = tokenPos_ + 1;
     if (run_ > line_.size())
         run_ = line_.size();
-    if (range_ < 0 || range_ >= rangeCount())
-        range_ = 0;
 }
 
 void TSynScanner::token(std::size_t end, std::size_t kind) {

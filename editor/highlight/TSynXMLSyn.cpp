@@ -40,9 +40,9 @@ enum Range {
     kDoubleNsValue, // inside "..." of a namespace declaration
 };
 
-bool isNameChar(unsigned char c) {
+constexpr auto isNameChar = [](unsigned char c) {
     return chars::isWord(c) || c == '-' || c == '.' || c == ':' || c >= 128;
-}
+};
 
 } // namespace
 
