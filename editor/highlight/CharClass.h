@@ -50,5 +50,34 @@ inline constexpr auto isWord = [](unsigned char c) {
     return (detail::kClasses[c] & (detail::kWordStart | detail::kDigit)) != 0;
 };
 inline constexpr auto isBlank = [](unsigned char c) { return c <= 32; };
+// Brackets, separators and operator characters; none of them opens a comment or a string.
+inline constexpr auto isPlainPunct = [](unsigned char c) {
+    switch (c) {
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case ';':
+    case ',':
+    case '.':
+    case ':':
+    case '?':
+    case '~':
+    case '!':
+    case '%':
+    case '^':
+    case '&':
+    case '*':
+    case '+':
+    case '-':
+    case '=':
+    case '<':
+    case '>':
+    case '|':
+        return true;
+    default:
+        return false;
+    }
+};
 
 } // namespace varlo::chars

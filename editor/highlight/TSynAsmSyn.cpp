@@ -82,7 +82,7 @@ void TSynAsmSyn::scanToken() {
         return token(end,
                      keywords_.contains(line_.substr(run_, end - run_)) ? kReserved : kIdentifier);
     }
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol, ";");
 }
 
 } // namespace varlo

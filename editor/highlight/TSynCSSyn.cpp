@@ -134,7 +134,7 @@ void TSynCSSyn::scanToken() {
     }
     if (c == '`' || c == '\\' || c == '$' || c == '@' || c >= 127)
         return token(run_ + 1, kIllegal);
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol);
 }
 
 void TSynCSSyn::scanString(std::size_t quote) {

@@ -186,7 +186,7 @@ void TSynCppSyn::scanCode() {
         return token(runWhile(run_, [](unsigned char d) { return d >= 127; }), kIllegal);
     if (c == '@' || c == '`' || c == '$' || c == '\\')
         return token(run_ + 1, kIllegal);
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol);
 }
 
 void TSynCppSyn::scanWord() {

@@ -148,9 +148,10 @@ void TSynJScriptSyn::scanToken() {
             --braceDepth_;
         }
     }
+    symbolRun(kSymbol);
     // After ")" or "]" an operand ended; after any other symbol an operand may start.
-    regexAllowed_ = !(c == ')' || c == ']' || c == '}');
-    return token(run_ + 1, kSymbol);
+    const unsigned char last = at(run_ - 1);
+    regexAllowed_ = !(last == ')' || last == ']' || last == '}');
 }
 
 void TSynJScriptSyn::scanTemplate() {

@@ -105,7 +105,7 @@ void TSynJavaSyn::scanToken() {
     }
     if (c == '#' || c == '`' || c == '\\' || c >= 127)
         return token(run_ + 1, kInvalid);
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol);
 }
 
 } // namespace varlo

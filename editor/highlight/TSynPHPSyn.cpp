@@ -233,7 +233,7 @@ void TSynPHPSyn::scanCode() {
         const bool keyword = !member && keywords_.contains(line_.substr(run_, end - run_));
         return token(end, keyword ? kReserved : kIdentifier);
     }
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol, "?");
 }
 
 } // namespace varlo

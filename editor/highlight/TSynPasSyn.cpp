@@ -167,7 +167,7 @@ void TSynPasSyn::scanToken() {
             range_ = kAsmBit;
         return token(end, kReserved);
     }
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol, "(");
 }
 
 } // namespace varlo

@@ -362,8 +362,10 @@ void TSynPerlSyn::scanCode() {
     }
     if (c >= 128)
         return token(runWhile(run_, [](unsigned char d) { return d >= 128; }), kIllegal);
-    regexAllowed_ = !(c == ')' || c == ']' || c == '}');
-    return token(run_ + 1, kSymbol);
+    // Operator characters are operators of their own; the run takes brackets and separators.
+    symbolRun(kSymbol, "+-*/%=<>!&|^~.?:");
+    const unsigned char last = at(run_ - 1);
+    regexAllowed_ = !(last == ')' || last == ']' || last == '}');
 }
 
 void TSynPerlSyn::scanWord() {

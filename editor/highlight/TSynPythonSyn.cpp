@@ -199,7 +199,7 @@ void TSynPythonSyn::scanToken() {
     // Characters that have no place in Python source outside strings and comments.
     if (c == '$' || c == '?' || c == '`' || (c == '!' && at(run_ + 1) != '=') || c >= 128)
         return token(run_ + 1, kError);
-    return token(run_ + 1, kSymbol);
+    return symbolRun(kSymbol, "!?");
 }
 
 } // namespace varlo

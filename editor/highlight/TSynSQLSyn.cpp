@@ -220,7 +220,8 @@ void TSynSQLSyn::scanToken() {
         tableNext_ = true;
     else if (c != '.')
         tableList_ = tableNext_ = false;
-    return token(run_ + 1, kSymbol);
+    // Commas and dots steer the table list, ":" and "&" begin variables, "-" a comment.
+    return symbolRun(kSymbol, ",.:&-");
 }
 
 void TSynSQLSyn::scanWord() {

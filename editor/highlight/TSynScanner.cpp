@@ -84,6 +84,19 @@ void TSynScanner::spaceToken(std::size_t kind) {
     token(runWhile(run_, [](unsigned char c) { return c <= 32; }), kind);
 }
 
+void TSynScanner::symbolRun(std::size_t kind, std::string_view excluded) {
+    auto member = [&](std::size_t i) {
+        const unsigned char c = at(i);
+        return chars::isPlainPunct(c) && excluded.find(static_cast<char>(c)) == excluded.npos &&
+               !(c == '.' && chars::isDigit(at(i + 1))); // ".5" is a number
+    };
+    std::size_t end = run_ + 1;
+    if (member(run_))
+        while (end < line_.size() && member(end))
+            ++end;
+    token(end, kind);
+}
+
 std::size_t TSynScanner::findClose(std::size_t i, std::string_view close, bool& closed) const {
     const std::size_t at = line_.find(close, i);
     closed = at != std::string_view::npos;

@@ -86,6 +86,10 @@ protected:
     }
     // A space token over the run of characters of code 32 or less from run_.
     void spaceToken(std::size_t kind);
+    // A symbol token over the run of brackets, separators and operator characters from run_
+    // (chars::isPlainPunct) less those in `excluded`, which the language gives a meaning of their
+    // own; a single character when run_ holds none of them. Fewer tokens make a faster scan.
+    void symbolRun(std::size_t kind, std::string_view excluded = {});
     // Through the first occurrence of `close` at or after i, or to the end of the line; sets
     // `closed`.
     std::size_t findClose(std::size_t i, std::string_view close, bool& closed) const;
