@@ -66,6 +66,31 @@ constexpr bool isOperatorChar(unsigned char c) {
            c == '?' || c == ':';
 }
 
+// The characters that follow "$" in a variable of their own: ${ $: $# $$ and the punctuation
+// variables $& $` $' $+ $! $@ $/ $\ $, $; $.
+constexpr bool isPunctuationVariable(unsigned char c) {
+    switch (c) {
+    case '{':
+    case ':':
+    case '#':
+    case '$':
+    case '&':
+    case '`':
+    case '\'':
+    case '+':
+    case '!':
+    case '@':
+    case '/':
+    case '\\':
+    case ',':
+    case ';':
+    case '.':
+        return true;
+    default:
+        return false;
+    }
+}
+
 constexpr auto isIdentStart = [](unsigned char c) { return chars::isAsciiLetter(c) || c == '_'; };
 constexpr auto isIdent = [](unsigned char c) { return isIdentStart(c) || chars::isDigit(c); };
 
@@ -123,10 +148,7 @@ bool TSynPerlSyn::variableAt(std::size_t i) const {
     const unsigned char c = at(i);
     const unsigned char d = at(i + 1);
     if (c == '$')
-        return isIdentStart(d) || chars::isDigit(d) || d == '{' || d == ':' || d == '#' ||
-               d == '$' ||
-               (d != 0 && std::string_view("&`'+!@/\\,;.0_").find(static_cast<char>(d)) !=
-                              std::string_view::npos);
+        return isIdentStart(d) || chars::isDigit(d) || isPunctuationVariable(d);
     if (c == '@')
         return isIdentStart(d) || d == '{' || d == '$' || d == ':';
     return false;
@@ -353,7 +375,7 @@ void TSynPerlSyn::scanCode() {
         std::size_t end = run_ + 1;
         if (isOperatorChar(at(run_ + 1)) || at(run_ + 1) == '~')
             for (std::string_view op : kOperators)
-                if (startsWith(run_, op)) {
+                if (op[0] == static_cast<char>(c) && startsWith(run_, op)) {
                     end = run_ + op.size();
                     break;
                 }
@@ -377,7 +399,8 @@ void TSynPerlSyn::scanWord() {
     const std::size_t next = skipBlanks(end);
     const bool fatComma = at(next) == '=' && at(next + 1) == '>';
     const bool quoteLike =
-        word.size() <= 2 && std::string_view("qmsty").find(word[0]) != std::string_view::npos &&
+        word.size() <= 2 &&
+        (word[0] == 'q' || word[0] == 'm' || word[0] == 's' || word[0] == 't' || word[0] == 'y') &&
         (word == "q" || word == "qq" || word == "qw" || word == "qx" || word == "m" ||
          word == "qr" || word == "s" || word == "tr" || word == "y");
     // $point{y}, $obj->s(...) and {q} name a key or a method, not a quote-like operator.
