@@ -7,6 +7,7 @@
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
+#include "dialogs/ElementDialogs.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
@@ -185,6 +186,21 @@ void TForm1::createToolBar() {
     button(kPreviewButton)->setEnabled(false);
     RzToolbar1->addSeparator();
     button(kHighlighterButton)->setEnabled(false);
+}
+
+bool TForm1::hasElementDialog(ElementDialog dialog) {
+    return ElementDialogs::Exists(dialog);
+}
+
+void TForm1::openElementDialog(ElementDialog dialog) {
+    ElementDialogFrame*& window = elementDialogs_[dialog];
+    if (!window)
+        window = ElementDialogs::Create(dialog, this, [this]() -> EditorModel* {
+            TSynMemo* editor = ActiveEditor();
+            return editor ? &editor->model() : nullptr;
+        });
+    if (window)
+        window->Open();
 }
 
 void TForm1::finishEditingButtons() {

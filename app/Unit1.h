@@ -13,9 +13,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <optional>
 
+class ElementDialogFrame;
 class QAction;
 class QLabel;
 class QMenu;
@@ -136,8 +138,8 @@ public:
     QMenu* popupMenu() override { return PopupMenu1; }
     QToolBar* toolBar() override { return RzToolbar1; }
     QAction* toolBarSlot(ToolBarGroup group) override;
-    bool hasElementDialog(ElementDialog) override { return false; }
-    void openElementDialog(ElementDialog) override {}
+    bool hasElementDialog(ElementDialog dialog) override;
+    void openElementDialog(ElementDialog dialog) override;
     std::optional<QString> executeOpenDM(const QString& filter, const QString& title) override;
     void showModifiedInStatusBar() override;
 
@@ -184,6 +186,8 @@ private:
     QAction* undoRedoSlot_ = nullptr;
     QAction* tagsSlot_ = nullptr;
     bool shown_ = false;
+    // The element dialogs made so far; each is made on its first use and kept to the end.
+    std::map<ElementDialog, ElementDialogFrame*> elementDialogs_;
 };
 
 } // namespace varlo

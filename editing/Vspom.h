@@ -33,6 +33,17 @@ using MsgButtons = unsigned;
 
 // The error alert and box: "Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке".
 void ReportError();
+// Runs a handler inside the failure handler: a failure is reported with ReportError and the
+// handler's remaining steps are skipped. True when the handler ran to its end.
+template <class F> bool Guarded(F&& f) {
+    try {
+        f();
+        return true;
+    } catch (...) {
+        ReportError();
+        return false;
+    }
+}
 // The information alert, then the box centred over the active window; returns the button.
 MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons);
 

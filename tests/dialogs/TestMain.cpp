@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+// The dialogs under test need an application object.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
