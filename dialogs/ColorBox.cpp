@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr QSize kSwatch{72, 12};
+constexpr QSize kSwatch{48, 12};
 constexpr int kColorRole = Qt::UserRole;
 
 QIcon swatchIcon(varlo::TColor color) {

@@ -115,6 +115,7 @@ void ElementDialogFrame::keyPressEvent(QKeyEvent* event) {
 
 SpinEdit* ElementDialogFrame::spinEdit(const char* name, int min, int max, const QString& hint) {
     auto* w = new SpinEdit(min, max, body_);
+    w->setMinimumWidth(64);
     DialogLook::nameControl(w, QLatin1String(name), hint, hint);
     DialogLook::makeFlat(w, true);
     return w;

@@ -69,7 +69,6 @@ TTable::TTable(QWidget* owner, EditorSource editor)
     auto* g = new QGridLayout(body());
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(5);
-    g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     int row = 0;
     g->addWidget(heading(QStringLiteral("Размер")), row++, 0, 1, 4);
@@ -93,9 +92,9 @@ TTable::TTable(QWidget* owner, EditorSource editor)
     g->addWidget(RzComboBox1, row++, 1, 1, 3);
     g->addWidget(heading(QStringLiteral("Цвет")), row++, 0, 1, 4);
     g->addWidget(RzCheckBox2, row, 0);
-    g->addWidget(RzColorComboBox1, row, 1);
-    g->addWidget(RzCheckBox3, row, 2);
-    g->addWidget(RzColorComboBox2, row++, 3);
+    g->addWidget(RzColorComboBox1, row++, 1);
+    g->addWidget(RzCheckBox3, row, 0);
+    g->addWidget(RzColorComboBox2, row++, 1);
     g->addWidget(label(QStringLiteral("Подсказка"), RzEdit1), row, 0);
     g->addWidget(RzEdit1, row++, 1, 1, 3);
     g->addWidget(RzCheckBox5, row, 0);
