@@ -6,7 +6,8 @@ FontListBox::FontListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setFamilies(scalableFamilies());
-    connect(this, &QListWidget::currentTextChanged, this, [this] {
+    // The selection, not the current row, names the font: a click moves the current row first.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!SelectedName().isEmpty())
             emit fontChosen(SelectedName());
     });

@@ -34,6 +34,12 @@ TTekst::TTekst(QWidget* owner, EditorSource editor)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label5 = label(QString());
     Label5->setObjectName(QStringLiteral("Label5"));
+    // The hidden labels keep their row, so nothing below them moves when they appear.
+    for (QLabel* l : {Label4, Label5}) {
+        QSizePolicy p = l->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        l->setSizePolicy(p);
+    }
     RzCheckBox2 = checkBox("RzCheckBox2", QStringLiteral("Цвет шрифта"));
     RzColorComboBox2 = colorBox("RzColorComboBox2", ColorBox::DefaultSwatch::Black,
                                 QStringLiteral("Выберите цвет"));
