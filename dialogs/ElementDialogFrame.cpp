@@ -68,10 +68,15 @@ ElementDialogFrame::ElementDialogFrame(QWidget* owner, EditorSource editor, cons
 }
 
 int ElementDialogFrame::Open() {
-    if (QWidget* owner = parentWidget())
-        move(varlo::DialogService::centredTopLeft(owner->window()->frameGeometry(),
-                                                  frameGeometry().size()));
-    return exec();
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner)
+        move(varlo::DialogService::centredTopLeft(owner->frameGeometry(), frameGeometry().size()));
+    const int result = exec();
+    // The keyboard goes back to the main window, also where no window manager hands it back,
+    // so the menu shortcuts work again at once.
+    if (owner)
+        owner->activateWindow();
+    return result;
 }
 
 void ElementDialogFrame::RzBitBtn1Click() {
