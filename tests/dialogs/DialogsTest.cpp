@@ -1,4 +1,5 @@
 #include "QuietDialogs.h"
+#include "WorkedExamples.h"
 
 #include "dialogs/ElementDialogs.h"
 #include "dialogs/FontListBox.h"
@@ -29,10 +30,6 @@
 using varlo::rgb;
 
 namespace {
-
-std::string w(std::string_view utf8) {
-    return *varlo::cp1251::fromUtf8(utf8);
-}
 
 // A dialog of type T over an editor that holds `text` with `selected` selected.
 template <class T> struct DialogFixture {
@@ -124,6 +121,10 @@ TEST(ElementDialogFrame, EnterAndEscPressNeitherButtonAndCancelInsertsNothing) {
     EXPECT_TRUE(f.dialog->isVisible());
     f.dialog->RzBitBtn2->click();
     EXPECT_FALSE(f.dialog->isVisible());
+    EXPECT_EQ(f.dialog->result(), QDialog::Rejected);
+    // The caption's close button is the same as "Отмена".
+    f.reopen();
+    EXPECT_TRUE(f.dialog->close());
     EXPECT_EQ(f.dialog->result(), QDialog::Rejected);
     EXPECT_EQ(f.editor.text(), "abc");
     EXPECT_FALSE(f.editor.canUndo());
@@ -230,16 +231,7 @@ TEST(TTable, GathersTheWorkedExampleFromTheWidgets) {
     t.RzComboBox1->setCurrentIndex(2);
     t.RzCheckBox2->click();
     t.RzCheckBox5->click();
-    TableSettings expected;
-    expected.columns = 2;
-    expected.rows = 2;
-    expected.columnHeaders = true;
-    expected.defaultCells = false;
-    expected.padding = 5;
-    expected.position = TableSettings::Position::Center;
-    expected.background = rgb(0xFF, 0xFF, 0xFF);
-    expected.caption = w("Заголовок таблицы");
-    EXPECT_EQ(BuildTable(t.Settings()), BuildTable(expected));
+    EXPECT_EQ(BuildTable(t.Settings()), BuildTable(workedTableExample()));
     // A count typed out of range is clamped before it is used.
     leave(t.RzSpinEdit1, QStringLiteral("40"));
     EXPECT_EQ(t.Settings().columns, 25);

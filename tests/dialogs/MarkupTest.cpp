@@ -1,3 +1,5 @@
+#include "WorkedExamples.h"
+
 #include "dialogs/FontMarkup.h"
 #include "dialogs/ListMarkup.h"
 #include "dialogs/SelectMarkup.h"
@@ -15,10 +17,6 @@ using varlo::rgb;
 namespace {
 
 // The expected texts are written in UTF-8 for reading; the builders produce Windows-1251.
-std::string w(std::string_view utf8) {
-    return *varlo::cp1251::fromUtf8(utf8);
-}
-
 std::string lines(const std::vector<std::string_view>& l) {
     std::string out;
     for (std::size_t i = 0; i < l.size(); ++i) {
@@ -42,26 +40,13 @@ struct TableCase {
     std::string expected;
 };
 
-TableSettings workedExample() {
-    TableSettings s;
-    s.columns = 2;
-    s.rows = 2;
-    s.columnHeaders = true;
-    s.defaultCells = false;
-    s.padding = 5;
-    s.position = TableSettings::Position::Center;
-    s.background = rgb(0xFF, 0xFF, 0xFF);
-    s.caption = w("Заголовок таблицы");
-    return s;
-}
-
 std::vector<TableCase> tableCases() {
     std::vector<TableCase> cases;
     cases.push_back({"OneByOneDefault",
                      {},
                      lines({"<table border=\"1\">", "  <TR>", "     <TD>Яч. ст.1, ряд1</TD>",
                             "  </TR>", "</table>"})});
-    cases.push_back({"WorkedExample", workedExample(),
+    cases.push_back({"WorkedExample", workedTableExample(),
                      lines({"<table border=\"1\" bgcolor=\"#FFFFFF\" cellspacing=\"0\" "
                             "cellpadding=\"5\" align=\"center\">",
                             "<caption>Заголовок таблицы</caption>", "  <TR>",
