@@ -26,6 +26,7 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 using varlo::rgb;
 
@@ -127,6 +128,35 @@ TEST(ElementDialogFrame, EnterAndEscPressNeitherButtonAndCancelInsertsNothing) {
     EXPECT_TRUE(f.dialog->close());
     EXPECT_EQ(f.dialog->result(), QDialog::Rejected);
     EXPECT_EQ(f.editor.text(), "abc");
+    EXPECT_FALSE(f.editor.canUndo());
+}
+
+// A dialog whose handlers fail: the failure is reported and nothing reaches the editor.
+class FailingDialog : public ElementDialogFrame {
+public:
+    FailingDialog(QWidget* owner, EditorSource editor)
+        : ElementDialogFrame(owner, std::move(editor),
+                             {QStringLiteral("Failing"), QStringLiteral("  x"), QSize(200, 100),
+                              true, Insertion::Plain, QString(), QString()}) {}
+    int shows = 0;
+
+protected:
+    void FormShow() override {
+        ++shows;
+        throw std::runtime_error("show");
+    }
+    std::string Markup() override { throw std::runtime_error("build"); }
+};
+
+TEST(ElementDialogFrame, FailuresAreReportedAndLeaveTheDialogOpenAndTheEditorAlone) {
+    DialogFixture<FailingDialog> f("abc", "b");
+    EXPECT_EQ(f.dialog->shows, 1);
+    EXPECT_EQ(f.quiet.messages, 1);
+    f.insert();
+    EXPECT_EQ(f.quiet.messages, 2);
+    EXPECT_TRUE(f.dialog->isVisible());
+    EXPECT_EQ(f.editor.text(), "abc");
+    EXPECT_EQ(f.editor.selectionLength(), 1);
     EXPECT_FALSE(f.editor.canUndo());
 }
 
