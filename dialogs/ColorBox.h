@@ -5,7 +5,7 @@
 // dialog, fully open; the colour picked there becomes the custom swatch's colour. A colour set by
 // the program that is not in the list becomes the custom colour.
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <QComboBox>
 

@@ -5,8 +5,9 @@
 #include "dialogs/OptionCheckBox.h"
 #include "dialogs/SpinEdit.h"
 #include "editing/DialogService.h"
+#include "editing/FailureHandler.h"
 #include "editing/Vspom.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -80,7 +81,7 @@ int ElementDialogFrame::Open() {
 }
 
 void ElementDialogFrame::RzBitBtn1Click() {
-    const bool inserted = Vspom::Guarded([&] {
+    const bool inserted = varlo::guarded([&] {
         const std::string markup = Markup();
         varlo::EditorModel* editor = editor_ ? editor_() : nullptr;
         if (!editor)
@@ -102,7 +103,7 @@ void ElementDialogFrame::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A window that the desktop restores is not a new showing.
     if (!event->spontaneous())
-        Vspom::Guarded([&] { FormShow(); });
+        varlo::guarded([&] { FormShow(); });
 }
 
 void ElementDialogFrame::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,7 @@
 // The font element that the font dialog inserts: '<font></font>' with the face, size and colour
 // attributes that are switched on, in that order.
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "dialogs/ListMarkup.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <algorithm>
 

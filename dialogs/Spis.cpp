@@ -3,8 +3,8 @@
 #include "dialogs/OptionCheckBox.h"
 #include "dialogs/RadioGroup.h"
 #include "dialogs/SpinEdit.h"
-#include "editing/Vspom.h"
-#include "editor/widget/QtCp1251.h"
+#include "editing/FailureHandler.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -30,9 +30,9 @@ TSpisok::TSpisok(QWidget* owner, EditorSource editor)
                                      QStringLiteral("Не добавлять подсказку в список"));
     RzCheckBox3->setDependents({RzEdit1});
     connect(RzCheckBox1, &QCheckBox::toggled, this,
-            [this](bool on) { Vspom::Guarded([&] { RzCheckBox1Click(on); }); });
+            [this](bool on) { varlo::guarded([&] { RzCheckBox1Click(on); }); });
     connect(RzCheckBox2, &QCheckBox::toggled, this,
-            [this](bool on) { Vspom::Guarded([&] { RzCheckBox2Click(on); }); });
+            [this](bool on) { varlo::guarded([&] { RzCheckBox2Click(on); }); });
 
     auto* g = new QGridLayout(body());
     g->setContentsMargins(0, 0, 0, 0);
@@ -60,11 +60,11 @@ void TSpisok::loadMarkers(bool numbered) {
 }
 
 void TSpisok::LoadNumberedMarkers() {
-    Vspom::Guarded([&] { loadMarkers(true); });
+    varlo::guarded([&] { loadMarkers(true); });
 }
 
 void TSpisok::LoadBulletMarkers() {
-    Vspom::Guarded([&] { loadMarkers(false); });
+    varlo::guarded([&] { loadMarkers(false); });
 }
 
 void TSpisok::RzCheckBox1Click(bool checked) {

@@ -2,7 +2,7 @@
 
 #include "dialogs/OptionCheckBox.h"
 #include "dialogs/SpinEdit.h"
-#include "editing/Vspom.h"
+#include "editing/FailureHandler.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -19,13 +19,13 @@ TSelect::TSelect(QWidget* owner, EditorSource editor)
     RzSpinEdit1 = spinEdit("RzSpinEdit1", 1, 50, QStringLiteral("Введите количество строк"));
     // Becoming checked clears the other box; becoming unchecked does nothing.
     connect(RzCheckBox1, &QCheckBox::toggled, this, [this](bool on) {
-        Vspom::Guarded([&] {
+        varlo::guarded([&] {
             if (on)
                 RzCheckBox2->setChecked(false);
         });
     });
     connect(RzCheckBox2, &QCheckBox::toggled, this, [this](bool on) {
-        Vspom::Guarded([&] {
+        varlo::guarded([&] {
             if (on)
                 RzCheckBox1->setChecked(false);
         });

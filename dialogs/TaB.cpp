@@ -3,7 +3,7 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/OptionCheckBox.h"
 #include "dialogs/SpinEdit.h"
-#include "editor/widget/QtCp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 #include "dialogs/TableMarkup.h"
 
 #include "editing/Vspom.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 using varlo::operator""_w;
 

@@ -3,7 +3,7 @@
 // The table text that the table dialog inserts, built from its settings alone. Strings are
 // Windows-1251 bytes and are copied into the markup as typed, without escaping.
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <optional>
 #include <string>

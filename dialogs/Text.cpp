@@ -4,8 +4,8 @@
 #include "dialogs/FontListBox.h"
 #include "dialogs/OptionCheckBox.h"
 #include "dialogs/SpinEdit.h"
-#include "editing/Vspom.h"
-#include "editor/widget/QtCp1251.h"
+#include "editing/FailureHandler.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -54,7 +54,7 @@ TTekst::TTekst(QWidget* owner, EditorSource editor)
                                      QStringLiteral("Не добавлять имя шрифта"));
     RzCheckBox1->setDependents({RzFontListBox1, RzMemo1});
     connect(RzCheckBox1, &QCheckBox::toggled, this, [this](bool on) {
-        Vspom::Guarded([&] {
+        varlo::guarded([&] {
             Label4->setVisible(on);
             Label5->setVisible(on);
         });
@@ -66,7 +66,7 @@ TTekst::TTekst(QWidget* owner, EditorSource editor)
                                      QStringLiteral("Не добавлять размер шрифта"));
     RzCheckBox3->setDependents({RzSpinEdit1});
     connect(RzFontListBox1, &FontListBox::fontChosen, this, [this](const QString& family) {
-        Vspom::Guarded([&] { RzFontListBox1Click(family); });
+        varlo::guarded([&] { RzFontListBox1Click(family); });
     });
 
     auto* g = new QGridLayout(body());

@@ -4,7 +4,7 @@
 // text, and the two centred message boxes. The insertion operations live in VspomInsert.cpp,
 // the message boxes in VspomMessages.cpp.
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <string>
 #include <string_view>
@@ -33,17 +33,6 @@ using MsgButtons = unsigned;
 
 // The error alert and box: "Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке".
 void ReportError();
-// Runs a handler inside the failure handler: a failure is reported with ReportError and the
-// handler's remaining steps are skipped. True when the handler ran to its end.
-template <class F> bool Guarded(F&& f) {
-    try {
-        f();
-        return true;
-    } catch (...) {
-        ReportError();
-        return false;
-    }
-}
 // The information alert, then the box centred over the active window; returns the button.
 MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons);
 

@@ -1,8 +1,8 @@
-#include "ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include "app/Unit1.h"
 #include "dialogs/ElementDialogFrame.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <gtest/gtest.h>

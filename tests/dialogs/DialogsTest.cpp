@@ -10,8 +10,8 @@
 #include "dialogs/Spisok_Select.h"
 #include "dialogs/TaB.h"
 #include "dialogs/Text.h"
-#include "editor/model/Cp1251.h"
-#include "editor/model/EditorModel.h"
+#include "editor/base/Cp1251.h"
+#include "editor/document/EditorModel.h"
 
 #include <gtest/gtest.h>
 

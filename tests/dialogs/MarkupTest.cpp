@@ -4,7 +4,7 @@
 #include "dialogs/ListMarkup.h"
 #include "dialogs/SelectMarkup.h"
 #include "dialogs/TableMarkup.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <gtest/gtest.h>
 

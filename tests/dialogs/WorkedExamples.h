@@ -4,7 +4,7 @@
 // write, and the table dialog's worked example as settings.
 
 #include "dialogs/TableMarkup.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <string>
 #include <string_view>
