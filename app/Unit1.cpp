@@ -6,6 +6,7 @@
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
+#include "dialogs/ElementDialogs.h"
 #include "editing/FailureHandler.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/SystemColors.h"
@@ -201,6 +202,21 @@ void TForm1::createToolBar() {
     connect(button(kPreviewButton), &QAction::triggered, this, &TForm1::RzToolButton13Click);
     RzToolbar1->addSeparator();
     button(kHighlighterButton)->setEnabled(false);
+}
+
+bool TForm1::hasElementDialog(ElementDialog dialog) {
+    return ElementDialogs::Exists(dialog);
+}
+
+void TForm1::openElementDialog(ElementDialog dialog) {
+    ElementDialogFrame*& window = elementDialogs_[dialog];
+    if (!window)
+        window = ElementDialogs::Create(dialog, this, [this]() -> EditorModel* {
+            TSynMemo* editor = ActiveEditor();
+            return editor ? &editor->model() : nullptr;
+        });
+    if (window)
+        window->Open();
 }
 
 void TForm1::finishEditingButtons() {

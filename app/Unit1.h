@@ -13,9 +13,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <optional>
 
+class ElementDialogFrame;
 class QAction;
 class QLabel;
 class QMenu;
@@ -150,8 +152,8 @@ public:
     QMenu* popupMenu() override { return PopupMenu1; }
     QToolBar* toolBar() override { return RzToolbar1; }
     QAction* toolBarSlot(ToolBarGroup group) override;
-    bool hasElementDialog(ElementDialog) override { return false; }
-    void openElementDialog(ElementDialog) override {}
+    bool hasElementDialog(ElementDialog dialog) override;
+    void openElementDialog(ElementDialog dialog) override;
     std::optional<QString> executeOpenDM(const QString& filter, const QString& title) override;
     void showModifiedInStatusBar() override;
 
@@ -208,6 +210,8 @@ private:
     bool checkingFiles_ = false;
     bool failsUnwritable_ = false;
     bool creating_ = false;
+    // The element dialogs made so far; each is made on its first use and kept to the end.
+    std::map<ElementDialog, ElementDialogFrame*> elementDialogs_;
 };
 
 } // namespace varlo

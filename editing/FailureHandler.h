@@ -21,15 +21,19 @@ void ShowDefaultError(const QString& message);
 // messages with their file names are), anything else "Unknown failure".
 void showDefaultErrorOf(std::exception_ptr failure);
 
-// The failure's own words (the operation, the file, the system's reason) go into the error box's
+// True when the handler ran to its end; false when it failed and the failure was reported. The
+// failure's own words (the operation, the file, the system's reason) go into the error box's
 // details.
-template <class F> void guarded(F&& f) {
+template <class F> bool guarded(F&& f) {
     try {
         f();
+        return true;
     } catch (const std::exception& e) {
         Vspom::ReportError(QString::fromUtf8(e.what()));
+        return false;
     } catch (...) {
         Vspom::ReportError();
+        return false;
     }
 }
 
