@@ -8,7 +8,9 @@
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
 #include "editor/highlight/TSynHTMLSyn.h"
+#include "editor/widget/HtmlTagProposals.h"
 #include "editor/widget/SystemColors.h"
+#include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QAction>
@@ -87,6 +89,7 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     createMenus();
     createToolBar();
     createStatusBar();
+    createCompletion();
     createPageControl();
     installEditingCommands(*this);
     finishEditingButtons();
@@ -244,6 +247,18 @@ void TForm1::createStatusBar() {
     RzStatusPane[4]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
+void TForm1::createCompletion() {
+    HtmlTEG = std::make_unique<TSynCompletionProposal>(this);
+    HtmlTEG->ItemList = HtmlTagProposals::itemList();
+    HtmlTEG->InsertList = HtmlTagProposals::insertList();
+    HtmlTEG->TriggerChars = "<";
+    HtmlTEG->EndOfTokenChr = "()< ";
+    HtmlTEG->TimerInterval = 100;
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    HtmlTEG->setFont(f);
+}
+
 void TForm1::createPageControl() {
     AdvPageControl1 = new TAdvPageControl(this);
     AdvPageControl1->setObjectName(QStringLiteral("AdvPageControl1"));
@@ -271,6 +286,7 @@ void TForm1::createPageControl() {
     configureEditor(SynMemo1, true);
     SynMemo1->setTag(1);
     hookEditor(SynMemo1);
+    HtmlTEG->AddEditor(SynMemo1);
 }
 
 TAdvTabSheet* TForm1::makePage(const QString& caption) {
@@ -494,6 +510,7 @@ void TForm1::NewPage() {
     editor->setFocus();
     editor->setTag(n);
     hookEditor(editor);
+    HtmlTEG->AddEditor(editor);
     PathList << QString();
     setTitle(QStringLiteral("Varlo - страница %1").arg(n));
     setPane(5, QString());

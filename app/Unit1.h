@@ -26,6 +26,7 @@ namespace varlo {
 class HandOffServer;
 class TAdvPageControl;
 class TAdvTabSheet;
+class TSynCompletionProposal;
 class TSynHTMLSyn;
 class TSynMemo;
 
@@ -76,6 +77,8 @@ public:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog OpenDM;
+    // The tag completion popup that every editor shares; it outlives the pages.
+    std::unique_ptr<TSynCompletionProposal> HtmlTEG;
 
     // The window title as the program sets it (Qt's title shows it verbatim).
     QString Title() const { return title_; }
@@ -158,6 +161,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createPageControl();
+    void createCompletion();
     void finishEditingButtons();
     void configureEditor(TSynMemo* editor, bool designed);
     void hookEditor(TSynMemo* editor);

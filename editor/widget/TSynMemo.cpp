@@ -565,10 +565,48 @@ bool TSynMemo::focusNextPrevChild(bool next) {
 // --- Keyboard
 
 void TSynMemo::CommandProcessor(EditorCommand command, char ch) {
+    // A hook may remove itself (or another) while it runs: walk a copy.
+    for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+        if (hasHook(h))
+            h->editorCommand(*this, command, ch);
     updateView();
     commands_.execute(command, ch);
     updateScrollBars();
     viewport()->update();
+}
+
+void TSynMemo::addHook(TSynEditorHook* hook) {
+    if (hook && !hasHook(hook))
+        hooks_.push_back(hook);
+}
+
+void TSynMemo::removeHook(TSynEditorHook* hook) {
+    std::erase(hooks_, hook);
+}
+
+bool TSynMemo::hasHook(const TSynEditorHook* hook) const {
+    return std::find(hooks_.begin(), hooks_.end(), hook) != hooks_.end();
+}
+
+void TSynMemo::holdCaret(bool held) {
+    caretHeld_ = held;
+    caretShown_ = true;
+    viewport()->update(caretRect());
+}
+
+void TSynMemo::typeText(const QString& text) {
+    for (const char32_t cp : text.toUcs4()) {
+        if (cp < 32 || cp == 127)
+            continue;
+        const int b = cp1251::fromUnicode(cp);
+        if (b < 0)
+            continue;
+        const char ch = static_cast<char>(b);
+        for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+            if (hasHook(h))
+                h->editorKeyPress(*this, ch);
+        CommandProcessor(ecChar, ch);
+    }
 }
 
 bool TSynMemo::isMenuShortcut(const QKeyEvent* e) const {
@@ -636,20 +674,12 @@ void TSynMemo::keyPressEvent(QKeyEvent* e) {
             return;
         }
         const QString text = e->text();
-        bool typed = false;
-        for (const char32_t cp : text.toUcs4()) {
-            if (cp < 32 || cp == 127)
-                continue;
-            const int b = cp1251::fromUnicode(cp);
-            if (b >= 0) {
-                CommandProcessor(ecChar, static_cast<char>(b));
-                typed = true;
-            }
-        }
-        if (typed || !text.isEmpty())
-            e->accept();
-        else
+        if (text.isEmpty()) {
             QAbstractScrollArea::keyPressEvent(e);
+            return;
+        }
+        typeText(text);
+        e->accept();
     } catch (const std::exception& ex) {
         showFailure(this, ex);
     }
@@ -661,11 +691,7 @@ void TSynMemo::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TSynMemo::inputMethodEvent(QInputMethodEvent* e) {
-    for (const char32_t cp : e->commitString().toUcs4()) {
-        const int b = cp1251::fromUnicode(cp);
-        if (b >= 32 && b != 127)
-            CommandProcessor(ecChar, static_cast<char>(b));
-    }
+    typeText(e->commitString());
     e->accept();
 }
 
