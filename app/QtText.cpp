@@ -1,6 +1,6 @@
 #include "app/QtText.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 namespace varlo {
 

@@ -7,7 +7,7 @@
 #include "app/HistoryMenu.h"
 #include "app/TFileDialog.h"
 #include "editing/EditingHost.h"
-#include "editor/model/EditorTypes.h"
+#include "editor/document/EditorTypes.h"
 
 #include <QMainWindow>
 #include <QString>

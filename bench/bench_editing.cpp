@@ -3,7 +3,7 @@
 
 #include "../tests/editing/NaiveFindReplace.h"
 #include "editing/FindReplace.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "editing/TFindDialog.h"
 #include "editing/TReplaceDialog.h"
 #include "editing/Vspom.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
 

@@ -1,6 +1,6 @@
 #include "editing/FindWindowBase.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

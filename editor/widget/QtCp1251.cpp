@@ -1,6 +1,6 @@
 #include "editor/widget/QtCp1251.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <QList>
 

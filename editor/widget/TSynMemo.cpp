@@ -1,7 +1,7 @@
 #include "editor/widget/TSynMemo.h"
 
+#include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynCustomHighlighter.h"
-#include "editor/model/Cp1251.h"
 #include "editor/widget/HighlighterWalk.h"
 #include "editor/widget/QtEditorClipboard.h"
 #include "editor/widget/SystemColors.h"

@@ -4,8 +4,8 @@
 // Text again for every search: the reference the fast engine is compared with.
 
 #include "editing/FindReplace.h"
-#include "editor/model/Cp1251.h"
-#include "editor/model/EditorModel.h"
+#include "editor/base/Cp1251.h"
+#include "editor/document/EditorModel.h"
 
 #include <optional>
 #include <string>

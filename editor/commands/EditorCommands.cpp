@@ -1,6 +1,6 @@
-#include "editor/model/EditorCommands.h"
+#include "editor/commands/EditorCommands.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <algorithm>
 #include <array>

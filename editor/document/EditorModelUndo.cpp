@@ -1,4 +1,4 @@
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/model/LineStarts.h"
+#include "editor/document/LineStarts.h"
 
 namespace varlo {
 

@@ -1,4 +1,4 @@
-#include "editor/model/TSynUndoList.h"
+#include "editor/document/TSynUndoList.h"
 
 namespace varlo {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "editor/model/EditorClipboard.h"
-#include "editor/model/EditorTypes.h"
-#include "editor/model/LineStore.h"
-#include "editor/model/TSynUndoList.h"
+#include "editor/document/EditorClipboard.h"
+#include "editor/document/EditorTypes.h"
+#include "editor/document/LineStore.h"
+#include "editor/document/TSynUndoList.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "editor/model/TSynKeyStrokes.h"
+#include "editor/commands/TSynKeyStrokes.h"
 
 #include <algorithm>
 

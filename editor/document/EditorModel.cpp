@@ -1,6 +1,6 @@
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
-#include "editor/model/LineSplit.h"
+#include "editor/document/LineSplit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor/model/LineStore.h"
+#include "editor/document/LineStore.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Drives the model and the naive reference with the same long random sequences of operations
 // and compares everything a caller can see after every step.
 
-#include "ReferenceModel.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
+#include "tests/support/ReferenceModel.h"
 
 #include <gtest/gtest.h>
 

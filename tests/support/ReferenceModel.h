@@ -3,7 +3,7 @@
 // A naive editor model for the differential test: a vector of strings, offsets found by walking
 // the lines from the first, and the undo rules written out plainly. Slow and obviously right.
 
-#include "editor/model/EditorTypes.h"
+#include "editor/document/EditorTypes.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/SplitVector.h"
+#include "editor/document/SplitVector.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
-#include "editor/model/EditorCommands.h"
-#include "editor/model/TSynKeyStrokes.h"
+#include "editor/commands/EditorCommands.h"
+#include "editor/commands/TSynKeyStrokes.h"
 
 #include <gtest/gtest.h>
 

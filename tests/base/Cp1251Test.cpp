@@ -1,4 +1,4 @@
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/model/LineStarts.h"
-#include "editor/model/SplitVector.h"
+#include "editor/document/LineStarts.h"
+#include "editor/document/SplitVector.h"
 
 #include <cstdint>
 #include <string>

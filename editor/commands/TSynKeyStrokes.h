@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/EditorCommands.h"
+#include "editor/commands/EditorCommands.h"
 
 #include <cstdint>
 #include <optional>
