@@ -1,7 +1,7 @@
 #include "editor/widget/TSynCompletionForm.h"
 
-#include "editor/model/Cp1251.h"
 #include "editor/widget/CompletionText.h"
+#include "editor/widget/QtCp1251.h"
 #include "editor/widget/SystemColors.h"
 
 #include <QKeyEvent>
@@ -18,14 +18,6 @@ namespace {
 constexpr int kFrame = 4;
 constexpr int kMargin = 2;
 constexpr int kPrettyRole = Qt::UserRole + 1;
-
-QString fromCp1251(std::string_view s) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(s.size()));
-    for (char b : s)
-        out.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
-    return out;
-}
 
 // Draws a row's pretty text run by run, in the list's font with the run's style.
 class PrettyRowDelegate : public QStyledItemDelegate {
@@ -45,7 +37,7 @@ public:
             f.setItalic(run.italic);
             f.setUnderline(run.underline);
             p->setFont(f);
-            const QString text = fromCp1251(run.text);
+            const QString text = fromBytes(run.text);
             p->drawText(QRect(x, option.rect.y(), option.rect.right() - x, option.rect.height()),
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
             x += QFontMetrics(f).horizontalAdvance(text);
@@ -96,7 +88,7 @@ void TSynCompletionForm::setRows(const std::vector<std::string>& prettyRows) {
     list_->clear();
     for (const std::string& pretty : prettyRows) {
         // The item's text is what a screen reader reads: the row without its style commands.
-        auto* item = new QListWidgetItem(fromCp1251(prettyPlainText(pretty)));
+        auto* item = new QListWidgetItem(fromBytes(prettyPlainText(pretty)));
         item->setData(kPrettyRole, QByteArray::fromStdString(pretty));
         list_->addItem(item);
     }

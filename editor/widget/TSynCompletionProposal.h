@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/EditorTypes.h"
+#include "editor/document/EditorTypes.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QFont>

@@ -3,7 +3,6 @@
 
 #include "app/TAdvPageControl.h"
 #include "app/Unit1.h"
-#include "editor/model/Cp1251.h"
 #include "editor/widget/TSynCompletionForm.h"
 #include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
