@@ -9,6 +9,7 @@
 #include "app/ToolbarImages.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/HtmlTagProposals.h"
+#include "editor/widget/Podsvetka.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
@@ -19,7 +20,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -39,9 +42,6 @@ struct PlaceholderItem {
     const char* name;
     const char* caption;
     const char* shortcut;
-};
-constexpr PlaceholderItem kServiceItems[] = {
-    {"N187", "Подсветка кода...", ""},
 };
 constexpr PlaceholderItem kHelpItems[] = {
     {"N3", "Справочник по тегам...", ""},
@@ -74,6 +74,8 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     resize(711, 481);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     TSynHTMLSyn::applyProgramColours(*SynHTMLSyn1);
+    highlighters_ = {SynHTMLSyn1.get()};
+    highlighterCaptions_ = {QStringLiteral("Html")};
     OpenDialog1.kind = TFileDialog::Kind::Open;
     OpenDialog1.Filter = QStringLiteral(
         "Веб страница (*.html, *.htm)|*.html; *.htm|Текстовые файлы (*.txt)|*.txt|PHP "
@@ -155,7 +157,9 @@ void TForm1::createMenus() {
             a->setEnabled(false);
         }
     };
-    placeholders(N_Service, kServiceItems);
+    N187 = N_Service->addAction(QStringLiteral("Подсветка кода..."));
+    N187->setObjectName(QStringLiteral("N187"));
+    connect(N187, &QAction::triggered, this, &TForm1::N187Click);
     placeholders(N_Help, kHelpItems);
 
     PopupMenu1 = new QMenu(this);
@@ -187,7 +191,8 @@ void TForm1::createToolBar() {
     tagsSlot_ = RzToolbar1->addSeparator();
     button(kPreviewButton)->setEnabled(false);
     RzToolbar1->addSeparator();
-    button(kHighlighterButton)->setEnabled(false);
+    RzToolButton14 = button(kHighlighterButton);
+    connect(RzToolButton14, &QAction::triggered, this, &TForm1::N187Click);
 }
 
 void TForm1::finishEditingButtons() {
@@ -514,6 +519,27 @@ void TForm1::NewPage() {
     PathList << QString();
     setTitle(QStringLiteral("Varlo - страница %1").arg(n));
     setPane(5, QString());
+}
+
+// --- Highlighters
+
+void TForm1::N187Click() {
+    guarded([&] {
+        if (!Podsvet) {
+            Podsvet = new TPodsvet(this, highlighterCaptions_);
+            Podsvet->OnChoose = [this](int index) { guarded([&] { ChooseHighlighter(index); }); };
+            Podsvet->RzBitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+            Podsvet->RzBitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+        }
+        Podsvet->exec();
+    });
+}
+
+void TForm1::ChooseHighlighter(int index) {
+    TSynMemo* editor = ActiveEditor();
+    if (!editor || index < 0 || index >= static_cast<int>(highlighters_.size()))
+        return;
+    editor->setHighlighter(highlighters_[static_cast<std::size_t>(index)]);
 }
 
 void TForm1::AdvPageControl1Closed() {

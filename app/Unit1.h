@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -26,7 +27,9 @@ namespace varlo {
 class HandOffServer;
 class TAdvPageControl;
 class TAdvTabSheet;
+class TPodsvet;
 class TSynCompletionProposal;
+class TSynCustomHighlighter;
 class TSynHTMLSyn;
 class TSynMemo;
 
@@ -68,6 +71,8 @@ public:
     QAction* N178 = nullptr; // Закрыть всё, не сохраняя...
     QMenu* N185 = nullptr;   // История
     QAction* N10 = nullptr;  // Выход
+    QAction* N187 = nullptr; // Подсветка кода...
+    QAction* RzToolButton14 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QToolBar* RzToolbar1 = nullptr;
     QLabel* RzStatusPane[5] = {};
@@ -79,6 +84,8 @@ public:
     TFileDialog OpenDM;
     // The tag completion popup that every editor shares; it outlives the pages.
     std::unique_ptr<TSynCompletionProposal> HtmlTEG;
+    // The highlighter choice dialog, made on its first use.
+    TPodsvet* Podsvet = nullptr;
 
     // The window title as the program sets it (Qt's title shows it verbatim).
     QString Title() const { return title_; }
@@ -115,6 +122,15 @@ public:
     // --- Recent files
     void PushHistory();
     void NclickM(const QString& path);
+
+    // --- Highlighters
+    // "Подсветка кода...": the choice dialog, shown modally.
+    void N187Click();
+    // The components in the order of the dialog's list; each serves every editor that uses it.
+    const std::vector<TSynCustomHighlighter*>& Highlighters() const { return highlighters_; }
+    // Puts component `index` into the active page's editor; nothing for an index outside the
+    // list.
+    void ChooseHighlighter(int index);
 
     // --- Status bar
     void UpdateTextStats();
@@ -183,6 +199,8 @@ private:
     StartOptions options_;
     QString title_;
     std::unique_ptr<TSynHTMLSyn> SynHTMLSyn1;
+    std::vector<TSynCustomHighlighter*> highlighters_;
+    QStringList highlighterCaptions_;
     std::unique_ptr<HistoryMenu> history_;
     HandOffServer* handOff_ = nullptr;
     QAction* undoRedoSlot_ = nullptr;
