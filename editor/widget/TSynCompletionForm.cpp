@@ -58,7 +58,9 @@ TSynCompletionForm::TSynCompletionForm(QWidget* parent) : QFrame(parent, Qt::Pop
     setLineWidth(kFrame / 2);
     setMouseTracking(true);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kFrame, kFrame, kFrame, kFrame);
+    // The frame's own lines and the margin inside them make up the sizing frame.
+    layout->setContentsMargins(kFrame - kFrame / 2, kFrame - kFrame / 2, kFrame - kFrame / 2,
+                               kFrame - kFrame / 2);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("SynCompletionList"));
     list_->setAccessibleName(QStringLiteral("Теги"));
