@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 
 #include "app/DocumentFile.h"
-#include "app/FailureHandler.h"
 #include "app/IniFile.h"
 #include "app/SingleInstance.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
+#include "editing/FailureHandler.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/HtmlTagProposals.h"
 #include "editor/widget/Podsvetka.h"
@@ -37,16 +37,15 @@ QString page(int n) {
     return QStringLiteral("страница %1 ").arg(n);
 }
 
-// Items of commands that later work builds: present, disabled.
-struct PlaceholderItem {
+struct HelpItem {
     const char* name;
     const char* caption;
-    const char* shortcut;
+    void (TForm1::*handler)();
 };
-constexpr PlaceholderItem kHelpItems[] = {
-    {"N3", "Справочник по тегам...", ""},
-    {"N181", "Readme...", ""},
-    {"J3", "О программе...", ""},
+constexpr HelpItem kHelpItems[] = {
+    {"N3", "Справочник по тегам...", &TForm1::N3Click},
+    {"N181", "Readme...", &TForm1::N181Click},
+    {"J3", "О программе...", &TForm1::J3Click},
 };
 
 struct ToolRow {
@@ -150,17 +149,14 @@ void TForm1::createMenus() {
     history_ = std::make_unique<HistoryMenu>(N185);
     history_->onChosen = [this](const QString& path) { unguarded([&] { NclickM(path); }); };
 
-    auto placeholders = [](QMenu* menu, const auto& rows) {
-        for (const PlaceholderItem& row : rows) {
-            QAction* a = menu->addAction(QString::fromUtf8(row.caption));
-            a->setObjectName(QLatin1String(row.name));
-            a->setEnabled(false);
-        }
-    };
     N187 = N_Service->addAction(QStringLiteral("Подсветка кода..."));
     N187->setObjectName(QStringLiteral("N187"));
     connect(N187, &QAction::triggered, this, &TForm1::N187Click);
-    placeholders(N_Help, kHelpItems);
+    for (const HelpItem& row : kHelpItems) {
+        QAction* a = N_Help->addAction(QString::fromUtf8(row.caption));
+        a->setObjectName(QLatin1String(row.name));
+        connect(a, &QAction::triggered, this, row.handler);
+    }
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -189,7 +185,7 @@ void TForm1::createToolBar() {
     RzToolbar1->addSeparator();
     undoRedoSlot_ = RzToolbar1->addSeparator();
     tagsSlot_ = RzToolbar1->addSeparator();
-    button(kPreviewButton)->setEnabled(false);
+    connect(button(kPreviewButton), &QAction::triggered, this, &TForm1::RzToolButton13Click);
     RzToolbar1->addSeparator();
     RzToolButton14 = button(kHighlighterButton);
     connect(RzToolButton14, &QAction::triggered, this, &TForm1::N187Click);

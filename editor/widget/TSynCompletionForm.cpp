@@ -1,7 +1,7 @@
 #include "editor/widget/TSynCompletionForm.h"
 
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/CompletionText.h"
-#include "editor/widget/QtCp1251.h"
 #include "editor/widget/SystemColors.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "editor/widget/TSynMemo.h"
 
-#include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynCustomHighlighter.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/HighlighterWalk.h"
 #include "editor/widget/QtEditorClipboard.h"
 #include "editor/widget/SystemColors.h"
@@ -595,13 +595,9 @@ void TSynMemo::holdCaret(bool held) {
 }
 
 void TSynMemo::typeText(const QString& text) {
-    for (const char32_t cp : text.toUcs4()) {
-        if (cp < 32 || cp == 127)
+    for (const char ch : toBytes(text, Unheld::Skip)) {
+        if (static_cast<unsigned char>(ch) < 32 || ch == 127)
             continue;
-        const int b = cp1251::fromUnicode(cp);
-        if (b < 0)
-            continue;
-        const char ch = static_cast<char>(b);
         for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
             if (hasHook(h))
                 h->editorKeyPress(*this, ch);
@@ -713,10 +709,7 @@ QVariant TSynMemo::inputMethodQuery(Qt::InputMethodQuery query) const {
         const int count = std::min(len, caretIndex + kWindow) - from;
         if (query == Qt::ImCursorPosition)
             return caretIndex - from;
-        QString text;
-        for (char b : model_->linePart(c.line - 1, from, count))
-            text.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
-        return text;
+        return fromBytes(model_->linePart(c.line - 1, from, count));
     }
     case Qt::ImEnabled:
         return true;
