@@ -3,6 +3,7 @@
 #include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/CompletionText.h"
 #include "editor/widget/SystemColors.h"
+#include "editor/widget/TSynMemoAccessible.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
@@ -52,6 +53,8 @@ public:
 } // namespace
 
 TSynCompletionForm::TSynCompletionForm(QWidget* parent) : QFrame(parent, Qt::Popup) {
+    // Before anything asks for the window's accessible interface.
+    setProperty(kCompanionWindow, true);
     setObjectName(QStringLiteral("SynCompletionForm"));
     setAccessibleName(QStringLiteral("Подсказка тегов"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);

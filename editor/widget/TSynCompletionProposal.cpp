@@ -140,6 +140,7 @@ void TSynCompletionProposal::Execute(TSynMemo* editor) {
     if (filtered_.empty())
         return;
     editor->holdCaret(true);
+    editor->setCompanion(form_);
     form_->show();
     form_->raise();
     form_->list()->setFocus(Qt::PopupFocusReason);
@@ -237,6 +238,7 @@ void TSynCompletionProposal::formHidden() {
     timer_.stop();
     if (editor_) {
         editor_->holdCaret(false);
+        editor_->setCompanion(nullptr);
         editor_->setFocus(Qt::PopupFocusReason);
     }
 }

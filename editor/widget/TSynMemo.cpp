@@ -594,6 +594,20 @@ void TSynMemo::holdCaret(bool held) {
     viewport()->update(caretRect());
 }
 
+void TSynMemo::setCompanion(QWidget* window) {
+    if (companion_ == window)
+        return;
+    if (companion_)
+        companion_->setProperty(kCompanionOf, QVariant());
+    companion_ = window;
+    if (window)
+        window->setProperty(kCompanionOf, QVariant::fromValue(static_cast<QObject*>(this)));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ev(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
 void TSynMemo::typeText(const QString& text) {
     for (const char ch : toBytes(text, Unheld::Skip)) {
         if (static_cast<unsigned char>(ch) < 32 || ch == 127)

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -67,6 +68,10 @@ public:
     // While held, the caret stays drawn although another window has the keyboard (a list that
     // the user picks from while typing into this editor).
     void holdCaret(bool held);
+    // A window that belongs to this editor while it is shown (the completion list): a screen
+    // reader finds it among the editor's children. Null for none.
+    void setCompanion(QWidget* window);
+    QWidget* companion() const { return companion_; }
     // Types a text as the keyboard would: the characters the code page holds, control
     // characters ignored. The hooks see each character.
     void typeText(const QString& text);
@@ -231,6 +236,7 @@ private:
     QMenu* popupMenu_ = nullptr;
     std::vector<TSynEditorHook*> hooks_;
     bool caretHeld_ = false;
+    QPointer<QWidget> companion_;
 
     int charWidth_ = 8;
     int lineHeight_ = 16;

@@ -7,6 +7,7 @@
 #include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -110,6 +111,21 @@ TEST_F(Popup, APauseListsEveryTagInBoldBelowTheCaret) {
     EXPECT_EQ(form->size(), form->sizeFor(260, 8));
     EXPECT_EQ(form->visibleRows(), 8);
     EXPECT_TRUE(form->isWindow());
+    // A screen reader finds the list among the editor's children, its rows as list items.
+    QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(memo);
+    QAccessibleInterface* window = editor->child(editor->childCount() - 1);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->object(), form);
+    EXPECT_EQ(window->parent()->object(), memo);
+    QAccessibleInterface* list = window->child(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    QAccessibleInterface* firstRow = list->child(0);
+    ASSERT_NE(firstRow, nullptr);
+    EXPECT_EQ(firstRow->role(), QAccessible::ListItem);
+    EXPECT_EQ(firstRow->text(QAccessible::Name), QStringLiteral("<a>"));
+    QTest::keyClick(form->list(), Qt::Key_Escape);
+    EXPECT_EQ(editor->indexOfChild(window), -1);
 }
 
 struct Typing {
