@@ -9,8 +9,13 @@
 // target without an undo record, without touching the modified flag and without a change
 // notification.
 //
-// Writing: every line followed by CR LF, into a temporary file beside the target that is renamed
-// over it only when everything was written, so a failed save leaves the old file as it was.
+// Writing: every line followed by CR LF. A save never leaves a damaged file and keeps what the
+// file was: its owner, group, mode and extended attributes, its hard links, and a symbolic link
+// leading to it (the link's target gets the text). The text normally goes into a temporary file
+// beside the target that takes the old file's owner, group, mode and attributes and is then
+// renamed over it. Where those cannot be carried over, or the file has other hard links, the
+// file is written in place instead, after its old content was copied aside; a failure then puts
+// the old content back.
 
 #include <QString>
 
@@ -20,13 +25,27 @@ namespace varlo {
 
 class EditorModel;
 
+// What went wrong, in words a user can act on: the operation, the file and the system's reason.
 class DocumentError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    DocumentError(QString operation, QString path, QString reason);
+
+    const QString& operation() const { return operation_; }
+    const QString& path() const { return path_; }
+    const QString& reason() const { return reason_; }
+    // "operation: path: reason"
+    QString details() const;
+
+private:
+    QString operation_;
+    QString path_;
+    QString reason_;
 };
 
 namespace DocumentFile {
 
+// Throws the DocumentError that read would throw when the file cannot be opened for reading.
+void checkReadable(const QString& path);
 // Throws DocumentError when the file cannot be opened or read; lines read before a failure stay
 // in the target.
 void read(const QString& path, EditorModel& target);

@@ -20,7 +20,9 @@ std::string keyName(int n) {
 
 } // namespace
 
-HistoryMenu::HistoryMenu(QMenu* menu) : menu_(menu) {}
+HistoryMenu::HistoryMenu(QMenu* menu) : menu_(menu) {
+    menu_->setToolTipsVisible(true);
+}
 
 QString HistoryMenu::StripAmpersand(const QString& caption) {
     QString out;
@@ -40,16 +42,33 @@ QString HistoryMenu::StripAmpersand(const QString& caption) {
 
 QString HistoryMenu::captionFor(const QString& path) {
     QString caption = path;
+    if (caption.size() > kMaxCaption) {
+        const qsizetype head = (kMaxCaption - 1) / 2;
+        const qsizetype tail = kMaxCaption - 1 - head;
+        caption = caption.left(head) + QChar(0x2026) + caption.right(tail);
+    }
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return caption;
 }
 
-QAction* HistoryMenu::appendEntry(const QString& caption) {
-    QAction* entry = menu_->addAction(caption);
-    // Entries are slots whose captions move; the one chosen opens whatever it shows now.
+void HistoryMenu::show(QAction* entry, const QString& path) {
+    entry->setData(path);
+    entry->setText(captionFor(path));
+    entry->setToolTip(path);
+    entry->setStatusTip(path);
+}
+
+QString HistoryMenu::pathOf(const QAction* entry) {
+    return entry->data().toString();
+}
+
+QAction* HistoryMenu::appendEntry(const QString& path) {
+    QAction* entry = menu_->addAction(QString());
+    show(entry, path);
+    // Entries are slots whose paths move; the one chosen opens whatever it holds now.
     QObject::connect(entry, &QAction::triggered, menu_, [this, entry] {
         if (onChosen)
-            onChosen(StripAmpersand(entry->text()));
+            onChosen(pathOf(entry));
     });
     return entry;
 }
@@ -66,7 +85,7 @@ void HistoryMenu::load(IniFile& ini) {
         if (value.empty())
             continue;
         menu_->menuAction()->setEnabled(true);
-        appendEntry(captionFor(pathFromBytes(value)));
+        appendEntry(pathFromBytes(value));
     }
 }
 
@@ -74,7 +93,7 @@ void HistoryMenu::PushHistory(const QString& path) {
     QList<QAction*> entries = menu_->actions();
     qsizetype found = -1;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (StripAmpersand(entries[i]->text()) == path) {
+        if (pathOf(entries[i]) == path) {
             found = i;
             break;
         }
@@ -92,8 +111,8 @@ void HistoryMenu::PushHistory(const QString& path) {
         from = entries.size() - 1;
     }
     for (qsizetype j = from; j >= 1; --j)
-        entries[j]->setText(entries[j - 1]->text());
-    entries[0]->setText(captionFor(path));
+        show(entries[j], pathOf(entries[j - 1]));
+    show(entries[0], path);
 }
 
 void HistoryMenu::write(IniFile& ini) const {
@@ -105,7 +124,7 @@ void HistoryMenu::write(IniFile& ini) const {
 QStringList HistoryMenu::paths() const {
     QStringList out;
     for (const QAction* a : menu_->actions())
-        out << StripAmpersand(a->text());
+        out << pathOf(a);
     return out;
 }
 

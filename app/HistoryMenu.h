@@ -5,7 +5,9 @@
 //
 // An entry's caption is the menu text of its path: Qt reads "&" in menu texts as the accelerator
 // mark, so every "&" of the path is doubled there, and StripAmpersand turns the caption back into
-// the path. A path with "&" in it therefore opens that same file.
+// the path. A path with "&" in it therefore opens that same file. A long path shows with its
+// middle left out (the whole path is the entry's tooltip and status tip); the entry keeps the
+// whole path itself, and that is what it opens and what is stored.
 
 #include <QString>
 #include <QStringList>
@@ -27,8 +29,10 @@ public:
 
     // The caption without its accelerator mark: a lone "&" is dropped, "&&" stands for "&".
     static QString StripAmpersand(const QString& caption);
-    // The caption that shows the path as it is.
+    // The caption that shows the path as it is, its middle left out when it is longer than
+    // kMaxCaption characters.
     static QString captionFor(const QString& path);
+    static constexpr int kMaxCaption = 80;
 
     // Disables the submenu, then appends the non-empty values of Open_1 .. Open_10 in that order
     // when the file exists; otherwise creates the file with the ten keys empty (which throws
@@ -48,7 +52,9 @@ public:
     std::function<void(const QString& path)> onChosen;
 
 private:
-    QAction* appendEntry(const QString& caption);
+    QAction* appendEntry(const QString& path);
+    static void show(QAction* entry, const QString& path);
+    static QString pathOf(const QAction* entry);
 
     QMenu* menu_;
 };

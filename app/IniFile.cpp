@@ -194,10 +194,16 @@ void IniFile::writeInteger(std::string_view section, std::string_view key, std::
     writeString(section, key, std::to_string(value));
 }
 
+namespace {
+std::string failure(const QString& path, const QString& reason) {
+    return (QStringLiteral("Запись файла: ") + path + QStringLiteral(": ") + reason).toStdString();
+}
+} // namespace
+
 void IniFile::save() const {
     QSaveFile f(path_);
     if (!f.open(QIODevice::WriteOnly))
-        throw IniWriteError("cannot write " + path_.toStdString());
+        throw IniWriteError(failure(path_, f.errorString()));
     std::string all;
     for (const std::string& l : lines_) {
         all += l;
@@ -205,7 +211,7 @@ void IniFile::save() const {
     }
     if (f.write(all.data(), static_cast<qint64>(all.size())) != static_cast<qint64>(all.size()) ||
         !f.commit())
-        throw IniWriteError("cannot write " + path_.toStdString());
+        throw IniWriteError(failure(path_, f.errorString()));
 }
 
 } // namespace varlo

@@ -2,14 +2,17 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace varlo {
@@ -48,6 +51,24 @@ QString SingleInstance::serverName(qint64 handle) {
            userTag() + QLatin1Char('-') + QString::number(handle);
 }
 
+QString SingleInstance::fallbackServerName() {
+    return runtimeDir() + QLatin1Char('/') + QLatin1String(kInstanceMutexName) + QLatin1Char('-') +
+           userTag() + QStringLiteral(".socket");
+}
+
+void SingleInstance::removeStaleSockets() {
+    const QString prefix = QLatin1String(kInstanceMutexName) + QLatin1Char('-') + userTag();
+    const QDir dir(runtimeDir());
+    QStringList names = dir.entryList({prefix + QStringLiteral("-*")}, QDir::System | QDir::Files);
+    names << QFileInfo(fallbackServerName()).fileName();
+    for (const QString& name : names) {
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        struct stat st = {};
+        if (::lstat(path.constData(), &st) == 0 && S_ISSOCK(st.st_mode))
+            ::unlink(path.constData());
+    }
+}
+
 bool SingleInstance::acquireLock() {
     // Close-on-exec keeps programs that we start (a browser) from inheriting the lock and so
     // keeping it after we end.
@@ -65,8 +86,29 @@ bool SingleInstance::acquireLock() {
 bool SingleInstance::handOff(qint64 handle, const std::optional<QString>& path) {
     if (handle == 0)
         return false;
+    return deliver(serverName(handle), path);
+}
+
+SingleInstance::HandOffResult
+SingleInstance::handOffOrTakeOver(const std::function<qint64()>& readHandle,
+                                  const std::optional<QString>& path, int waitMs) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (handOff(readHandle(), path) || deliver(fallbackServerName(), path))
+            return HandOffResult::Delivered;
+        if (acquireLock())
+            return HandOffResult::BecameFirst;
+        // The running instance is still starting: its receiver comes up in a moment.
+        if (waited.elapsed() >= waitMs)
+            return HandOffResult::NoAnswer;
+        QThread::msleep(50);
+    }
+}
+
+bool SingleInstance::deliver(const QString& name, const std::optional<QString>& path) {
     QLocalSocket socket;
-    socket.connectToServer(serverName(handle));
+    socket.connectToServer(name);
     if (!socket.waitForConnected(kConnectMs))
         return false;
     QByteArray message;
@@ -92,9 +134,12 @@ bool SingleInstance::handOff(qint64 handle, const std::optional<QString>& path) 
     return true;
 }
 
-HandOffServer::HandOffServer(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &HandOffServer::accept);
+HandOffServer::HandOffServer(QObject* parent)
+    : QObject(parent), server_(new QLocalServer(this)), fallback_(new QLocalServer(this)) {
+    for (QLocalServer* s : {server_, fallback_}) {
+        s->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(s, &QLocalServer::newConnection, this, [this, s] { accept(s); });
+    }
 }
 
 HandOffServer::~HandOffServer() {
@@ -104,18 +149,23 @@ HandOffServer::~HandOffServer() {
 bool HandOffServer::listen(qint64 handle) {
     close();
     const QString name = SingleInstance::serverName(handle);
+    const QString fallback = SingleInstance::fallbackServerName();
     // A socket file left by an earlier run that crashed would block the name.
     QLocalServer::removeServer(name);
-    return server_->listen(name);
+    QLocalServer::removeServer(fallback);
+    const bool byHandle = server_->listen(name);
+    const bool byFallback = fallback_->listen(fallback);
+    return byHandle || byFallback;
 }
 
 void HandOffServer::close() {
-    if (server_->isListening())
-        server_->close();
+    for (QLocalServer* s : {server_, fallback_})
+        if (s->isListening())
+            s->close();
 }
 
-void HandOffServer::accept() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+void HandOffServer::accept(QLocalServer* server) {
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
         if (socket->bytesAvailable() > 0)

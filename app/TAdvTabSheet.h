@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/FileIdentity.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace varlo {
 
@@ -26,6 +29,13 @@ public:
     // Asked when the page's close button starts a close request; the answer comes preset to
     // true and the handler may set it to false.
     std::function<void(bool& canClose)> OnCanClose;
+
+    // The page's file as the page last read or wrote it; a save over a file that differs from it
+    // asks first. Empty while the page has no file.
+    std::optional<FileIdentity> DiskState;
+    // The file as the user last heard of it; the check on activation speaks only of changes
+    // after it, so each change (or the file's removal) is told once.
+    std::optional<FileIdentity> SeenState;
 
 signals:
     void captionChanged();

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,12 +24,18 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <cstdio>
 
 namespace varlo {
 
 namespace {
+
+// No file named on the command line, or none of that name: the start goes on without a message.
+struct NothingToOpen {};
 
 constexpr char kProgram[] = "Program";
 constexpr char kHandle[] = "Handle";
@@ -351,6 +358,14 @@ QString TForm1::fileNameOf(const QString& path) {
 }
 
 void TForm1::FormCreate() {
+    creating_ = true;
+    struct Created {
+        bool& flag;
+        ~Created() { flag = false; }
+    } created{creating_};
+    // Each step that may fail has its own failure handler: a file that cannot be opened, or a
+    // data folder that cannot be written, must not keep the window from being reachable by
+    // later starts.
     guarded([&] {
         PathList.clear();
         PathList << QString();
@@ -359,34 +374,89 @@ void TForm1::FormCreate() {
         UpdateSelectionStats();
         NextPageNumber = 1;
         SkipTitleUpdate = false;
-        IniFile history(iniPath("history.ini"));
-        history_->load(history);
-        if (!options_.arguments.isEmpty()) {
-            const QString arg = options_.arguments.constFirst();
-            if (QFileInfo(arg).isFile()) {
-                // Kept absolute, so that the page saves, and the history reopens, the same file
-                // whatever folder a later command runs in.
-                CurrentFileName = QFileInfo(arg).absoluteFilePath();
-                const QString name = fileNameOf(CurrentFileName);
-                setTitle(QStringLiteral("Varlo - ") + name);
-                AdvTabSheet1->setCaption(name + QLatin1Char(' '));
-                readInto(SynMemo1, CurrentFileName);
-                PathList[SynMemo1->Tag() - 1] = CurrentFileName;
-                PushHistory();
-                UpdateTextStats();
-                UpdateSelectionStats();
-            }
-        }
-        const qint64 handle = static_cast<qint64>(winId());
-        if (options_.acceptHandOff) {
-            handOff_ = new HandOffServer(this);
-            handOff_->onBringToFront = [this] { WMBringToFront(); };
-            handOff_->onOpen = [this](const QString& path) { WMCopyData(path); };
-            if (!handOff_->listen(handle))
-                throw std::runtime_error("cannot listen for later starts");
-        }
-        writeHandle(handle);
     });
+    guarded([&] {
+        try {
+            IniFile history(iniPath("history.ini"));
+            history_->load(history);
+        } catch (const IniWriteError& e) {
+            tellFailsUnwritable(e);
+        }
+    });
+    // A file that cannot be read is reported once the window is up, so that the box neither
+    // comes before the window nor keeps later starts waiting for the receiver.
+    std::exception_ptr openFailure;
+    try {
+        if (options_.arguments.isEmpty() || !QFileInfo(options_.arguments.constFirst()).isFile())
+            throw NothingToOpen();
+        // Kept absolute, so that the page saves, and the history reopens, the same file
+        // whatever folder a later command runs in.
+        const QString path = QFileInfo(options_.arguments.constFirst()).absoluteFilePath();
+        DocumentFile::checkReadable(path);
+        CurrentFileName = path;
+        const QString name = fileNameOf(CurrentFileName);
+        const QString oldTitle = title_;
+        const QString oldCaption = AdvTabSheet1->Caption();
+        setTitle(QStringLiteral("Varlo - ") + name);
+        AdvTabSheet1->setCaption(name + QLatin1Char(' '));
+        try {
+            loadFile(AdvTabSheet1, CurrentFileName);
+        } catch (...) {
+            setTitle(oldTitle);
+            AdvTabSheet1->setCaption(oldCaption);
+            throw;
+        }
+        PathList[SynMemo1->Tag() - 1] = CurrentFileName;
+        PushHistory();
+        UpdateTextStats();
+        UpdateSelectionStats();
+    } catch (const NothingToOpen&) {
+    } catch (...) {
+        openFailure = std::current_exception();
+    }
+    if (openFailure)
+        QTimer::singleShot(
+            0, this, [openFailure] { guarded([&] { std::rethrow_exception(openFailure); }); });
+    const qint64 handle = static_cast<qint64>(winId());
+    guarded([&] {
+        if (!options_.acceptHandOff)
+            return;
+        handOff_ = new HandOffServer(this);
+        handOff_->onBringToFront = [this] { WMBringToFront(); };
+        handOff_->onOpen = [this](const QString& path) { WMCopyData(path); };
+        if (!handOff_->listen(handle))
+            throw std::runtime_error(
+                QStringLiteral("Приём файлов от следующих запусков программы: не удалось открыть "
+                               "сокет в папке %1")
+                    .arg(SingleInstance::runtimeDir())
+                    .toStdString());
+    });
+    guarded([&] {
+        try {
+            writeHandle(handle);
+        } catch (const IniWriteError& e) {
+            tellFailsUnwritable(e);
+        }
+    });
+}
+
+void TForm1::tellFailsUnwritable(const IniWriteError& failure) {
+    if (failsUnwritable_)
+        return;
+    failsUnwritable_ = true;
+    const QString reason = QString::fromStdString(failure.what());
+    std::fprintf(stderr, "Varlo: %s\n", failure.what());
+    const QString text =
+        QStringLiteral("Не удаётся записать файлы истории и окна в папку \"%1\".\rПрограмма "
+                       "работает, но список \"История\" не сохранится.\r\r%2")
+            .arg(QDir::toNativeSeparators(options_.failsDir), reason);
+    auto tell = [text] { Vspom::CenteredMessage(text, Vspom::MsgKind::Warning, Vspom::mbOK); };
+    // While the window is being created, the box waits for it: it must not keep later starts
+    // waiting for the receiver.
+    if (creating_)
+        QTimer::singleShot(0, this, tell);
+    else
+        tell();
 }
 
 void TForm1::writeHandle(qint64 handle) {
@@ -400,6 +470,18 @@ void TForm1::showEvent(QShowEvent* event) {
         shown_ = true;
         FormShow();
     }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // After the event: the check asks questions, which must not run inside the activation.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, [this] { CheckFilesOnDisk(); });
+}
+
+void TForm1::focusActiveEditor() {
+    if (TSynMemo* e = ActiveEditor())
+        e->setFocus();
 }
 
 void TForm1::FormShow() {
@@ -418,7 +500,9 @@ void TForm1::WMCopyData(const QString& path) {
         // A path that does not fit is refused whole rather than cut into the name of another
         // file.
         if (path.size() > kMaxHandOffPath)
-            throw std::length_error("hand-off path too long");
+            throw std::length_error(
+                (QStringLiteral("Открытие файла: путь длиннее %1 символов").arg(kMaxHandOffPath))
+                    .toStdString());
         CurrentFileName = path;
         OpenDocument();
     });

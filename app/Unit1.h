@@ -25,6 +25,7 @@ class QToolBar;
 namespace varlo {
 
 class HandOffServer;
+class IniWriteError;
 class TAdvPageControl;
 class TAdvTabSheet;
 class TPodsvet;
@@ -106,6 +107,10 @@ public:
     // True when the page was written; false when the user cancelled the Save dialog or the
     // write failed (reported).
     bool SaveDocument();
+    // For each page whose file changed on disk since the user last heard of it: offers to load
+    // a page without unsaved changes again, says so for a page with changes (keeping its text),
+    // and says once that a file is gone. One stat per page; nothing is read unless asked.
+    void CheckFilesOnDisk();
     void N5Click();
     void N8Click();
     void N6Click();
@@ -152,8 +157,8 @@ public:
     void WMBringToFront();
     void WMCopyData(const QString& path);
     void ForceForeground();
-    // The longest path that a hand-off may carry.
-    static constexpr int kMaxHandOffPath = 255;
+    // The longest path that a hand-off may carry: the longest the system opens.
+    static constexpr int kMaxHandOffPath = 4095;
 
     // --- EditingHost
     TSynMemo* activeEditor() override { return ActiveEditor(); }
@@ -175,6 +180,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -202,7 +208,13 @@ private:
     void writeActiveEditor(const QString& path);
     bool saveUnderChosenName();
     void readInto(TSynMemo* editor, const QString& path);
+    void loadFile(TAdvTabSheet* page, const QString& path);
+    void rememberDiskState(TAdvTabSheet* page, const QString& path);
+    bool mayOverwrite(TAdvTabSheet* page, const QString& path);
+    void focusActiveEditor();
     void writeHandle(qint64 handle);
+    // Says once per run, in words, that the data folder takes no history or handle file.
+    void tellFailsUnwritable(const IniWriteError& failure);
     QString iniPath(const char* name) const;
 
     StartOptions options_;
@@ -215,6 +227,9 @@ private:
     QAction* undoRedoSlot_ = nullptr;
     QAction* tagsSlot_ = nullptr;
     bool shown_ = false;
+    bool checkingFiles_ = false;
+    bool failsUnwritable_ = false;
+    bool creating_ = false;
 };
 
 } // namespace varlo

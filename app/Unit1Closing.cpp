@@ -103,6 +103,8 @@ void TForm1::N180Click() {
         }
         NewPage();
     });
+    // A page that took the focus may be gone, and a question box gives the focus back to it.
+    focusActiveEditor();
 }
 
 void TForm1::N179Click() {
@@ -125,6 +127,8 @@ void TForm1::N179Click() {
         }
         setTitle(QStringLiteral("Varlo - ") + AdvPageControl1->ActivePage()->Caption());
     });
+    // A page that took the focus may be gone, and a question box gives the focus back to it.
+    focusActiveEditor();
 }
 
 void TForm1::N178Click() {
@@ -144,6 +148,8 @@ void TForm1::N178Click() {
             AdvPageControl1->destroyPage(doomed);
         }
     });
+    // A page that took the focus may be gone, and a question box gives the focus back to it.
+    focusActiveEditor();
 }
 
 void TForm1::N10Click() {
@@ -176,13 +182,19 @@ bool TForm1::FormClose() {
             }
             destroyActivePage();
         }
-        IniFile history(iniPath("history.ini"));
-        if (history.exists())
-            history_->write(history);
-        writeHandle(0);
+        try {
+            IniFile history(iniPath("history.ini"));
+            if (history.exists())
+                history_->write(history);
+            writeHandle(0);
+        } catch (const IniWriteError& e) {
+            tellFailsUnwritable(e);
+        }
         if (handOff_)
             handOff_->close();
     });
+    if (cancelled)
+        focusActiveEditor();
     return !cancelled;
 }
 

@@ -8,6 +8,8 @@
 #include "editing/FailureHandler.h"
 #include "editor/widget/TSynMemo.h"
 
+#include <QTimer>
+
 namespace varlo {
 
 void TForm1::writeActiveEditor(const QString& path) {
@@ -27,6 +29,22 @@ void TForm1::readInto(TSynMemo* editor, const QString& path) {
     DocumentFile::read(path, editor->model());
 }
 
+void TForm1::loadFile(TAdvTabSheet* page, const QString& path) {
+    try {
+        readInto(page->editor(), path);
+    } catch (...) {
+        // The lines read before the failure go again: the page was empty before.
+        page->editor()->model().setText({});
+        throw;
+    }
+    rememberDiskState(page, path);
+}
+
+void TForm1::rememberDiskState(TAdvTabSheet* page, const QString& path) {
+    page->DiskState = FileIdentity::of(path);
+    page->SeenState = page->DiskState;
+}
+
 void TForm1::OpenDocument() {
     guarded([&] {
         TAdvTabSheet* holder = nullptr;
@@ -43,13 +61,36 @@ void TForm1::OpenDocument() {
         if (holder) {
             AdvPageControl1->setActivePage(holder);
             setTitle(QStringLiteral("Varlo - ") + holder->Caption());
+            // The page may show an older state of its file than the disk holds now.
+            QTimer::singleShot(0, this, [this] { CheckFilesOnDisk(); });
         } else {
-            if (!ActivePath().isEmpty() || ActiveEditor()->model().isModified())
+            // A file that cannot be read changes nothing: no page is made or renamed for it.
+            DocumentFile::checkReadable(CurrentFileName);
+            TAdvTabSheet* before = AdvPageControl1->ActivePage();
+            const QString oldTitle = title_;
+            const QString oldCaption = before->Caption();
+            const bool makePage = !ActivePath().isEmpty() || ActiveEditor()->model().isModified();
+            if (makePage)
                 NewPage();
+            TAdvTabSheet* target = AdvPageControl1->ActivePage();
             const QString name = fileNameOf(CurrentFileName);
             setTitle(QStringLiteral("Varlo - ") + name);
-            AdvPageControl1->ActivePage()->setCaption(name + QLatin1Char(' '));
-            readInto(ActiveEditor(), CurrentFileName);
+            target->setCaption(name + QLatin1Char(' '));
+            try {
+                loadFile(target, CurrentFileName);
+            } catch (...) {
+                if (makePage) {
+                    AdvPageControl1->destroyPage(target);
+                    AdvPageControl1->setActivePage(before);
+                } else {
+                    target->setCaption(oldCaption);
+                }
+                setTitle(oldTitle);
+                UpdateTextStats();
+                UpdateSelectionStats();
+                focusActiveEditor();
+                throw;
+            }
             PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
         }
         PushHistory();
@@ -63,7 +104,10 @@ bool TForm1::SaveDocument() {
     guarded([&] {
         const QString path = ActivePath();
         if (!path.isEmpty()) {
+            if (!mayOverwrite(AdvPageControl1->ActivePage(), path))
+                return;
             writeActiveEditor(path);
+            rememberDiskState(AdvPageControl1->ActivePage(), path);
             ActiveEditor()->model().setModified(false);
             SaveDialog1.FileName.clear();
             saved = true;
@@ -118,6 +162,7 @@ bool TForm1::saveUnderChosenName() {
         return false;
     CurrentFileName = *chosen;
     writeActiveEditor(CurrentFileName);
+    rememberDiskState(AdvPageControl1->ActivePage(), CurrentFileName);
     SaveDialog1.FileName.clear();
     const QString name = fileNameOf(CurrentFileName);
     setTitle(QStringLiteral("Varlo - ") + name);
@@ -125,6 +170,72 @@ bool TForm1::saveUnderChosenName() {
     ActiveEditor()->model().setModified(false);
     PathList[ActiveEditor()->Tag() - 1] = CurrentFileName;
     return true;
+}
+
+// The file changed on disk since the page read or wrote it (a file that is gone is simply
+// written anew): the user decides whether the page's text replaces the other program's.
+bool TForm1::mayOverwrite(TAdvTabSheet* page, const QString& path) {
+    const FileIdentity now = FileIdentity::of(path);
+    if (!page->DiskState || !now.exists || now == *page->DiskState)
+        return true;
+    const unsigned answer = Vspom::CenteredMessage(
+        QStringLiteral("Файл \"%1\" изменён на диске другой программой.\rЗаписать поверх него "
+                       "текст страницы? Изменения другой программы будут потеряны.")
+            .arg(path),
+        Vspom::MsgKind::Confirmation, Vspom::mbYes | Vspom::mbCancel);
+    page->SeenState = now;
+    return answer == Vspom::mbYes;
+}
+
+void TForm1::CheckFilesOnDisk() {
+    // The questions below activate the window again when they close.
+    if (checkingFiles_)
+        return;
+    checkingFiles_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{checkingFiles_};
+    for (int i = 0; i < AdvPageControl1->PageCount(); ++i) {
+        TAdvTabSheet* page = AdvPageControl1->Page(i);
+        const int n = page->editor()->Tag();
+        if (!page->SeenState || n < 1 || n > PathList.size() || PathList[n - 1].isEmpty())
+            continue;
+        const QString path = PathList[n - 1];
+        const FileIdentity now = FileIdentity::of(path);
+        if (now == *page->SeenState)
+            continue;
+        page->SeenState = now;
+        if (!now.exists) {
+            Vspom::CenteredMessage(QStringLiteral("Файл \"%1\" удалён с диска.\rТекст остаётся "
+                                                  "на странице; сохранение создаст файл заново.")
+                                       .arg(path),
+                                   Vspom::MsgKind::Warning, Vspom::mbOK);
+            continue;
+        }
+        if (page->editor()->model().isModified()) {
+            Vspom::CenteredMessage(
+                QStringLiteral("Файл \"%1\" изменён на диске другой программой.\rНесохранённый "
+                               "текст страницы остаётся как есть.")
+                    .arg(path),
+                Vspom::MsgKind::Warning, Vspom::mbOK);
+            continue;
+        }
+        if (Vspom::CenteredMessage(
+                QStringLiteral("Файл \"%1\" изменён на диске другой программой.\rЗагрузить его "
+                               "заново?")
+                    .arg(path),
+                Vspom::MsgKind::Confirmation, Vspom::mbYes | Vspom::mbNo) != Vspom::mbYes)
+            continue;
+        guarded([&] {
+            page->editor()->model().setText({});
+            loadFile(page, path);
+            if (page == AdvPageControl1->ActivePage()) {
+                UpdateTextStats();
+                UpdateSelectionStats();
+            }
+        });
+    }
 }
 
 void TForm1::PushHistory() {

@@ -1,7 +1,7 @@
 // The main window's preview, help and about commands.
 
-#include "editing/FailureHandler.h"
 #include "app/Unit1.h"
+#include "editing/FailureHandler.h"
 #include "viewing/Preview.h"
 #include "viewing/SvedProg.h"
 

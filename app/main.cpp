@@ -10,9 +10,13 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <csignal>
+#include <cstdio>
 #include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -30,27 +34,53 @@ QString failsDir() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Fails");
 }
 
-int runSecondStart(int argc, char** argv) {
+// How long a later start waits for a running instance that is still starting up.
+constexpr int kWaitForRunningMs = 10000;
+
+// The later start's side. Returns the exit code, or nothing when the running instance turned
+// out to be gone and this process holds the lock now: it then starts as the first instance.
+std::optional<int> runSecondStart(int argc, char** argv) {
     // No display is needed (nor opened) to hand over a path.
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    const varlo::IniFile ini(failsDir() + QStringLiteral("/handle.ini"));
-    const qint64 handle = ini.readInteger("Program", "Handle", 0);
     std::optional<QString> path;
     if (!args.isEmpty()) // the running window works in another folder
         path = QFileInfo(args.constFirst()).absoluteFilePath();
-    varlo::SingleInstance::handOff(handle, path);
-    return 0;
+    const QString handleFile = failsDir() + QStringLiteral("/handle.ini");
+    const auto result = varlo::SingleInstance::handOffOrTakeOver(
+        [&] { return varlo::IniFile(handleFile).readInteger("Program", "Handle", 0); }, path,
+        kWaitForRunningMs);
+    switch (result) {
+    case varlo::SingleInstance::HandOffResult::Delivered:
+        return 0;
+    case varlo::SingleInstance::HandOffResult::BecameFirst:
+        return std::nullopt;
+    case varlo::SingleInstance::HandOffResult::NoAnswer:
+        break;
+    }
+    std::fprintf(stderr, "Varlo: запущенная программа не отвечает, %s\n",
+                 path ? ("файл не передан: " + path->toStdString()).c_str()
+                      : "окно не выведено на передний план");
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!varlo::SingleInstance::acquireLock())
-        return runSecondStart(argc, argv);
+    if (!varlo::SingleInstance::acquireLock()) {
+        if (const std::optional<int> code = runSecondStart(argc, argv))
+            return *code;
+    }
+    // This process holds the lock: any instance socket left in the runtime folder is stale.
+    varlo::SingleInstance::removeStaleSockets();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varlo"));
+    // Qt's own texts in Russian: its dialogs' buttons and the system's reasons for a failure.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     // No display name: Qt would append it to every window title.
     QApplication::setWindowIcon(varlo::ProgramIcon());
     // The desktop matches the windows to varlo.desktop by this name.

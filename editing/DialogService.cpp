@@ -51,6 +51,8 @@ public:
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         box.setText(text);
         box.setTextFormat(Qt::PlainText);
+        if (!message.details.isEmpty())
+            box.setDetailedText(message.details);
         QHash<QAbstractButton*, Button> pressed;
         for (Button b : message.buttons) {
             for (const ButtonRow& row : kButtons) {
@@ -182,9 +184,14 @@ DialogService::Message DialogService::Message::error(const QString& caption, con
 QList<QStringList> DialogService::filterPatterns(const QString& windowsFilter) {
     QList<QStringList> result;
     const QStringList parts = windowsFilter.split(QLatin1Char('|'));
-    for (qsizetype i = 1; i < parts.size(); i += 2) {
+    // Every description is an entry; one that ends the filter without a pattern part lists
+    // every file.
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        if (i + 1 == parts.size() && parts[i].trimmed().isEmpty())
+            break;
         QStringList patterns;
-        for (QString p : parts[i].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString list = i + 1 < parts.size() ? parts[i + 1] : QString();
+        for (QString p : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             p = p.trimmed();
             if (p.isEmpty())
                 continue;
@@ -192,6 +199,8 @@ QList<QStringList> DialogService::filterPatterns(const QString& windowsFilter) {
                 p.prepend(QLatin1Char('*'));
             patterns << p;
         }
+        if (patterns.isEmpty())
+            patterns << QStringLiteral("*");
         result << patterns;
     }
     return result;

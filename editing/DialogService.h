@@ -28,6 +28,8 @@ public:
     struct Message {
         QString caption;
         QString text; // a CR breaks the line
+        // The collapsed details part: what failed, on which file, and why; empty for none.
+        QString details;
         Icon icon = Icon::Information;
         QList<Button> buttons; // in the order shown
         std::optional<Button> defaultButton;
@@ -75,7 +77,8 @@ public:
 
     // --- Helpers shared by the dialogs and their tests
     // "Text|*.a; *.b|All|*.*" as Qt name filters: "Text (*.a *.b)". A pattern given as a bare
-    // extension (".html") stands for "*.html".
+    // extension (".html") stands for "*.html"; an entry without patterns (a last description
+    // with no pattern part) lists every file, "*".
     static QStringList qtFilters(const QString& windowsFilter);
     // The patterns of each entry, with bare extensions made into wildcards.
     static QList<QStringList> filterPatterns(const QString& windowsFilter);

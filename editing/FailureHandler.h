@@ -7,9 +7,9 @@
 
 #include "editing/Vspom.h"
 
-#include <exception>
+#include <QString>
 
-class QString;
+#include <exception>
 
 namespace varlo {
 
@@ -21,9 +21,13 @@ void ShowDefaultError(const QString& message);
 // messages with their file names are), anything else "Unknown failure".
 void showDefaultErrorOf(std::exception_ptr failure);
 
+// The failure's own words (the operation, the file, the system's reason) go into the error box's
+// details.
 template <class F> void guarded(F&& f) {
     try {
         f();
+    } catch (const std::exception& e) {
+        Vspom::ReportError(QString::fromUtf8(e.what()));
     } catch (...) {
         Vspom::ReportError();
     }

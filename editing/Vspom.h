@@ -33,6 +33,9 @@ using MsgButtons = unsigned;
 
 // The error alert and box: "Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке".
 void ReportError();
+// The same box with what the user needs to act on the failure in its details part (collapsed);
+// the details also go to standard error.
+void ReportError(const QString& details);
 // The information alert, then the box centred over the active window; returns the button.
 MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons);
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <cstdio>
+
 namespace Vspom {
 
 namespace {
@@ -28,11 +30,19 @@ constexpr MsgButton kButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel};
 } // namespace
 
 void ReportError() {
+    ReportError(QString());
+}
+
+void ReportError(const QString& details) {
+    if (!details.isEmpty())
+        std::fprintf(stderr, "Varlo: %s\n", details.toLocal8Bit().constData());
     DialogService& dialogs = DialogService::instance();
     dialogs.beep(DialogService::Sound::Hand);
-    dialogs.showMessage(DialogService::Message::error(
+    DialogService::Message m = DialogService::Message::error(
         QStringLiteral("Error"),
-        QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке")));
+        QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке"));
+    m.details = details;
+    dialogs.showMessage(m);
 }
 
 MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons) {

@@ -16,8 +16,9 @@ class DesktopLauncher {
 public:
     // How long a started program is watched for an early failure. A browser that is still
     // running then has shown its window or is about to; a handler such as xdg-open that has
-    // handed the file on has exited with success by then.
-    static constexpr int kWatchMs = 1500;
+    // handed the file on, or found no program for it, has exited by then. Only a program that
+    // goes on running costs the whole watch.
+    static constexpr int kWatchMs = 800;
 
     // Starts `program` with `arguments` (searched on PATH when it has no "/"). False when it
     // could not be started or exited with a failure within `watchMs`.

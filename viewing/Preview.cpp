@@ -31,14 +31,10 @@ void OpenTagReference(const QString& failsDir) {
 void ShowSaveFirst() {
     DialogService& dialogs = DialogService::instance();
     dialogs.beep(DialogService::Sound::Asterisk);
-    DialogService::Message m;
-    m.caption = QStringLiteral("Information");
-    m.text = QStringLiteral("Сначала надо сохранить");
-    m.icon = DialogService::Icon::Information;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    dialogs.showMessage(m);
+    // The standard information box, placed by the platform.
+    dialogs.showMessage(DialogService::Message::ok(QStringLiteral("Information"),
+                                                   QStringLiteral("Сначала надо сохранить"),
+                                                   DialogService::Icon::Information));
 }
 
 } // namespace varlo

@@ -58,6 +58,15 @@ TSynHighlighterAttributes* TSynCustomHighlighter::attribute(std::string_view dis
     return nullptr;
 }
 
+std::vector<const TSynHighlighterAttributes*>
+TSynCustomHighlighter::attributesInCreationOrder() const {
+    std::vector<const TSynHighlighterAttributes*> inOrder;
+    inOrder.reserve(owned_.size());
+    for (const auto& a : owned_)
+        inOrder.push_back(a.get());
+    return inOrder;
+}
+
 int TSynCustomHighlighter::addChangeListener(ChangeListener l) {
     const int id = nextListenerId_++;
     listeners_.emplace_back(id, std::move(l));

@@ -43,6 +43,8 @@ public:
     virtual void setLine(std::string_view line, int lineIndex) = 0;
     virtual void setRange(int state) = 0;
     virtual void resetRange() = 0;
+    // Every range state the highlighter reports lies in 0 .. rangeCount() - 1.
+    virtual int rangeCount() const { return 1; }
 
     // Identifier characters (default: 33 to 255) and word-break characters.
     const std::bitset<256>& identChars() const { return identChars_; }
@@ -58,6 +60,8 @@ public:
     // Attributes, sorted by display name.
     const std::vector<TSynHighlighterAttributes*>& attributes() const { return sorted_; }
     TSynHighlighterAttributes* attribute(std::string_view displayName) const;
+    // Attributes in the order the highlighter created them.
+    std::vector<const TSynHighlighterAttributes*> attributesInCreationOrder() const;
 
     // Listeners hear about every attribute change and every switch of Enabled.
     int addChangeListener(ChangeListener l);

@@ -69,6 +69,7 @@ public:
     // A state outside 0..8 is taken as the reset state.
     void setRange(int state) override;
     void resetRange() override { range_ = HtmlRange::Text; }
+    int rangeCount() const override { return 9; }
 
     HtmlTokenKind tokenKind() const { return kind_; }
 

@@ -7,8 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <grp.h>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
 
 using varlo::DocumentError;
 using varlo::EditorModel;
@@ -125,19 +134,188 @@ TEST(DocumentFile, FailuresThrow) {
     EXPECT_EQ(m.lineCount(), 1);
 }
 
-TEST(DocumentFile, ReadOnlyFileIsNotReplaced) {
-    QTemporaryDir dir;
-    EditorModel m;
-    m.addLine("new");
-    const QString locked = dir.filePath(QStringLiteral("locked.html"));
+struct stat statOf(const QString& path) {
+    struct stat st = {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+    return st;
+}
+
+// Runs f in a child process and returns its exit code (or 128 + the signal that ended it).
+int inChild(const std::function<int()>& f) {
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(f());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// The child saves with a file size limit, so writing fails part way as on a full disk.
+int saveWithSizeLimit(const QString& path, const EditorModel& m, rlim_t limit) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r{limit, limit};
+    ::setrlimit(RLIMIT_FSIZE, &r);
+    try {
+        DocumentFile::write(path, m);
+        return 0;
+    } catch (const DocumentError&) {
+        return 1;
+    }
+}
+
+void fillBigText(EditorModel& m) {
+    for (int i = 0; i < 2000; ++i)
+        m.addLine("<p>new text of the page</p>");
+}
+
+std::string bytesOf(const EditorModel& m) {
+    std::string out;
+    m.forEachLine([&](std::string_view line) {
+        out.append(line);
+        out += "\r\n";
+    });
+    return out;
+}
+
+class SavingKeeps : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    void SetUp() override { fillBigText(m_); }
+    QTemporaryDir dir_;
+    EditorModel m_;
+};
+
+// Runs f in a child process as an ordinary user: as nobody when the tests run as root.
+int asOrdinaryUser(const std::function<int()>& f) {
+    return inChild([&] {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+             ::setresuid(65534, 65534, 65534) != 0))
+            return 2;
+        return f();
+    });
+}
+
+TEST_F(SavingKeeps, ReadOnlyFileIsNotReplaced) {
+    const QString locked = path("locked.html");
     put(locked, "old\r\n");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner);
-    if (QFile(locked).open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    EXPECT_THROW(DocumentFile::write(locked, m), DocumentError);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    const int code = asOrdinaryUser([&] {
+        try {
+            DocumentFile::write(locked, m_);
+            return 0;
+        } catch (const DocumentError&) {
+            return 1;
+        }
+    });
+    EXPECT_EQ(code, 1);
     EXPECT_EQ(get(locked), "old\r\n");
-    QDir d(dir.path());
-    EXPECT_EQ(d.entryList(QDir::Files).size(), 1) << "no temporary file left behind";
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1)
+        << "no temporary file left behind";
+}
+
+TEST_F(SavingKeeps, OwnerGroupModeAndAttributes) {
+    const QString doc = path("doc.html");
+    put(doc, "old\r\n");
+    const QByteArray native = QFile::encodeName(doc);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(native.constData(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(::chmod(native.constData(), 0640), 0);
+    const bool attrs = ::setxattr(native.constData(), "user.varlo", "kept", 4, 0) == 0;
+    const ino_t before = statOf(doc).st_ino;
+
+    DocumentFile::write(doc, m_);
+
+    EXPECT_EQ(get(doc), bytesOf(m_));
+    const struct stat st = statOf(doc);
+    EXPECT_NE(st.st_ino, before) << "an ordinary file is replaced, not overwritten";
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, 65534u);
+    }
+    if (attrs) {
+        char value[8] = {};
+        EXPECT_EQ(::getxattr(native.constData(), "user.varlo", value, sizeof value), 4);
+        EXPECT_STREQ(value, "kept");
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "no temporary file left";
+}
+
+TEST_F(SavingKeeps, HardLinksAndSymbolicLinks) {
+    const QString doc = path("doc.html");
+    const QString other = path("other-name.html");
+    const QString link = path("link.html");
+    put(doc, "old\r\n");
+    ASSERT_EQ(::link(QFile::encodeName(doc).constData(), QFile::encodeName(other).constData()), 0);
+    ASSERT_TRUE(QFile::link(doc, link));
+    const ino_t before = statOf(doc).st_ino;
+
+    DocumentFile::write(other, m_);
+    EXPECT_EQ(get(doc), bytesOf(m_)) << "every name of the file shows the new text";
+    EXPECT_EQ(get(other), bytesOf(m_));
+    EXPECT_EQ(statOf(doc).st_ino, before);
+    EXPECT_EQ(statOf(doc).st_nlink, 2u);
+
+    EditorModel small;
+    small.addLine("via the link");
+    DocumentFile::write(link, small);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(get(doc), "via the link\r\n");
+    EXPECT_EQ(statOf(doc).st_ino, before);
+}
+
+// Writing fails part way (the size limit stands in for a full disk): the old bytes are back,
+// and no copy or temporary file is left, whether the file was being replaced or overwritten.
+TEST_F(SavingKeeps, OldContentAfterAFailedWrite) {
+    const std::string old("old\0\x1a\r\n\xcf", 8);
+    const QString single = path("single.html");
+    const QString linked = path("linked.html");
+    put(single, old);
+    put(linked, old);
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(),
+                     QFile::encodeName(path("second-name.html")).constData()),
+              0);
+    for (const QString& doc : {single, linked}) {
+        SCOPED_TRACE(doc.toStdString());
+        EXPECT_EQ(inChild([&] { return saveWithSizeLimit(doc, m_, 4096); }), 1);
+        EXPECT_EQ(get(doc), old);
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);
+}
+
+// A user who may write the file but not give a file to its owner (here `nobody` saving a file
+// of root's that its group may write): the file is written in place and stays its owner's.
+TEST_F(SavingKeeps, OwnerThatCannotBeGivenMeansWritingInPlace) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to set up a file of another user and to become nobody";
+    const QString doc = path("doc.html");
+    put(doc, "old\r\n");
+    const QByteArray native = QFile::encodeName(doc);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);
+    ASSERT_EQ(::chown(native.constData(), 0, 65534), 0);
+    ASSERT_EQ(::chmod(native.constData(), 0664), 0);
+    const ino_t before = statOf(doc).st_ino;
+
+    const int code = asOrdinaryUser([&] {
+        try {
+            DocumentFile::write(doc, m_);
+            return 0;
+        } catch (const DocumentError&) {
+            return 1;
+        }
+    });
+    ASSERT_EQ(code, 0);
+    EXPECT_EQ(get(doc), bytesOf(m_));
+    const struct stat st = statOf(doc);
+    EXPECT_EQ(st.st_ino, before);
+    EXPECT_EQ(st.st_uid, 0u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 1) << "the copy aside is removed";
 }
 
 } // namespace

@@ -73,6 +73,36 @@ TEST(HistoryMenu, EveryEntryOpensWhatItShowsWithAmpersandsIntact) {
     EXPECT_EQ(menu.actions()[1]->text(), QStringLiteral("/tmp/R&&D.html"));
 }
 
+// A long path shows with its middle left out; the entry still opens, and stores, the whole path.
+TEST(HistoryMenu, LongPathsAreShortenedInTheCaptionOnly) {
+    QTemporaryDir dir;
+    const QString longPath = QStringLiteral("/home/user/") + QString(300, QLatin1Char('d')) +
+                             QStringLiteral("/R&D/page.html");
+    QMenu menu;
+    HistoryMenu h(&menu);
+    QStringList chosen;
+    h.onChosen = [&](const QString& p) { chosen << p; };
+    h.PushHistory(longPath);
+    h.PushHistory(QStringLiteral("/tmp/short.html"));
+    QAction* entry = menu.actions()[1];
+    EXPECT_EQ(entry->text(), QStringLiteral("/home/user/") + QString(28, QLatin1Char('d')) +
+                                 QChar(0x2026) + QString(26, QLatin1Char('d')) +
+                                 QStringLiteral("/R&&D/page.html"));
+    EXPECT_EQ(entry->toolTip(), longPath);
+    EXPECT_EQ(entry->statusTip(), longPath);
+    EXPECT_EQ(menu.actions()[0]->text(), QStringLiteral("/tmp/short.html"));
+    entry->trigger();
+    EXPECT_EQ(chosen, QStringList{longPath});
+
+    IniFile ini(dir.filePath(QStringLiteral("history.ini")));
+    h.write(ini);
+    QMenu again;
+    HistoryMenu loaded(&again);
+    IniFile stored(dir.filePath(QStringLiteral("history.ini")));
+    loaded.load(stored);
+    EXPECT_EQ(loaded.paths(), (QStringList{QStringLiteral("/tmp/short.html"), longPath}));
+}
+
 TEST(HistoryMenu, LoadCreatesTheFileOrReadsTheNonEmptyKeys) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("history.ini"));

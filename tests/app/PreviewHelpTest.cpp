@@ -2,10 +2,10 @@
 // programs for the browser and the desktop's handlers: each records the arguments it was started
 // with, so a test sees exactly what a real browser would have been given.
 
-#include "tests/support/ScriptedDialogs.h"
 #include "app/Unit1.h"
 #include "editor/highlight/HtmlTagTable.h"
 #include "editor/widget/TSynMemo.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "viewing/SvedProg.h"
 
 #include <QFile>

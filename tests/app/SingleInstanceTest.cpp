@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,43 @@ TEST_F(HandOff, AStaleSocketFileDoesNotBlockANewWindow) {
     server.onBringToFront = [&] { front = true; };
     EXPECT_TRUE(send(9, std::nullopt));
     EXPECT_TRUE(front);
+}
+
+// A later start never gives up silently: it reaches the window through the fallback name
+// whatever handle it reads, waits for a window that comes up late, and takes over when the lock
+// is free.
+TEST_F(HandOff, LaterStartsDeliverOrTakeOver) {
+    using Result = SingleInstance::HandOffResult;
+    auto tryOnce = [&](qint64 handle, int waitMs) {
+        std::atomic<int> result{-1};
+        std::thread sender([&] {
+            result = static_cast<int>(SingleInstance::handOffOrTakeOver(
+                [&] { return handle; }, QStringLiteral("/a.html"), waitMs));
+        });
+        QElapsedTimer t;
+        t.start();
+        while (result < 0 && t.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        sender.join();
+        return static_cast<Result>(result.load());
+    };
+
+    EXPECT_EQ(tryOnce(0, 200), Result::BecameFirst) << "nobody holds the lock";
+    EXPECT_EQ(tryOnce(0, 200), Result::NoAnswer) << "the lock is held, nothing listens";
+
+    QStringList opened;
+    HandOffServer server;
+    server.onOpen = [&](const QString& p) { opened << p; };
+    ASSERT_TRUE(server.listen(31));
+    for (qint64 handle : {qint64{0}, qint64{32}, qint64{-7}, qint64{31}})
+        EXPECT_EQ(tryOnce(handle, 200), Result::Delivered) << handle;
+    EXPECT_EQ(opened.size(), 4);
+    server.close();
+
+    // The window comes up while the start is waiting.
+    QTimer::singleShot(300, &server, [&] { server.listen(31); });
+    EXPECT_EQ(tryOnce(0, 10000), Result::Delivered);
+    EXPECT_EQ(opened.size(), 5);
 }
 
 } // namespace

@@ -6,10 +6,12 @@
 #include "editor/widget/TSynMemo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -156,18 +158,24 @@ TEST_F(Form, CommandLineFileFillsPageOneAndAMissingOneIsIgnored) {
     EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
-TEST_F(Form, MissingDataFolderReportsAndSkipsTheRestOfTheStart) {
+// A data folder that takes no files costs the history and the handle record, and the user is
+// told so once, in words; the rest of the start goes on.
+TEST_F(Form, MissingDataFolderIsToldOnceAndTheStartGoesOn) {
     QDir(fails_).removeRecursively();
     dialogs_.answers = {B::Ok};
     auto w = start({file(QStringLiteral("a.html"))});
+    EXPECT_TRUE(dialogs_.messages.isEmpty()) << "the box waits for the window";
+    QCoreApplication::processEvents();
     ASSERT_EQ(dialogs_.messages.size(), 1);
-    EXPECT_EQ(dialogs_.messages[0].caption, QStringLiteral("Error"));
-    EXPECT_EQ(w->Title(), QStringLiteral("Varlo - страница 1"));
-    EXPECT_EQ(w->SynMemo1->model().lineCount(), 0);
+    EXPECT_EQ(dialogs_.messages[0].caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(fails_))
+        << dialogs_.messages[0].text.toStdString();
+    EXPECT_EQ(w->Title(), QStringLiteral("Varlo - a.html"));
+    EXPECT_EQ(w->SynMemo1->model().lineCount(), 1);
     EXPECT_FALSE(QFile::exists(fails_ + QStringLiteral("/handle.ini")));
-    // Quitting cannot write the handle either; the window still closes.
-    dialogs_.answers = {B::Ok};
+    // Quitting cannot write the handle either; nothing more is said and the window closes.
     EXPECT_TRUE(w->close());
+    EXPECT_EQ(dialogs_.messages.size(), 1);
 }
 
 TEST_F(Form, PageNumbersGrowAndAreNeverReused) {
@@ -229,18 +237,37 @@ TEST_F(Form, OpenDocumentChoosesThePage) {
     EXPECT_TRUE(dialogs_.messages.isEmpty());
 }
 
-TEST_F(Form, UnreadableFilesAreReportedAndNotRemembered) {
+// A file that cannot be read changes nothing: no page is made or renamed for it, the title and
+// the status bar stay with the page that was active.
+TEST_F(Form, UnreadableFilesAreReportedAndChangeNothing) {
+    const QString unreadable = file(QStringLiteral("locked.html"));
+    QFile::setPermissions(unreadable, QFileDevice::Permissions());
+    const bool canLock = !QFile(unreadable).open(QIODevice::ReadOnly);
     auto w = start();
-    for (const QString& bad : {dir_.filePath(QStringLiteral("gone.html")), dir_.path()}) {
+    QStringList bad = {dir_.filePath(QStringLiteral("gone.html")), dir_.path()};
+    if (canLock)
+        bad << unreadable;
+    for (const QString& path : bad) {
+        SCOPED_TRACE(path.toStdString());
         dialogs_.answers = {B::Ok};
-        w->NclickM(bad);
+        w->NclickM(path);
         EXPECT_EQ(dialogs_.messages.last().caption, QStringLiteral("Error"));
-        EXPECT_EQ(w->Title(), QStringLiteral("Varlo - ") + TForm1::fileNameOf(bad));
+        EXPECT_EQ(w->Title(), QStringLiteral("Varlo - страница 1"));
+        EXPECT_EQ(captions(*w), QStringList{"страница 1 "});
     }
-    // The first failure used page 1, which keeps no path, so the second used it again.
-    EXPECT_EQ(w->AdvPageControl1->PageCount(), 1);
     EXPECT_EQ(w->PathList, QStringList{QString()});
     EXPECT_EQ(w->History().count(), 0);
+
+    // With a page that has a path, a failed open makes no page either.
+    const QString a = file(QStringLiteral("a.html"), "12345\r\n");
+    open(*w, a);
+    dialogs_.answers = {B::Ok};
+    w->NclickM(bad[0]);
+    EXPECT_EQ(captions(*w), QStringList{"a.html "});
+    EXPECT_EQ(w->Title(), QStringLiteral("Varlo - a.html"));
+    EXPECT_EQ(pane(*w, 1), QStringLiteral("Всего символов  5  "));
+    EXPECT_EQ(w->PathList, QStringList{a});
+    EXPECT_EQ(w->History().paths(), QStringList{a});
 }
 
 TEST_F(Form, SavingRules) {
@@ -450,17 +477,137 @@ TEST_F(Form, HandOffMessages) {
     w->WMCopyData(a); // already shown: activated, no second copy
     EXPECT_EQ(w->AdvPageControl1->PageCount(), 1);
 
-    // A 255-character path is taken whole; a longer one is refused, never cut.
-    QString name255 = dir_.path() + QLatin1Char('/');
-    name255 += QString(255 - name255.size() - 5, QLatin1Char('n')) + QStringLiteral(".html");
-    ASSERT_EQ(name255.size(), 255);
-    file(TForm1::fileNameOf(name255));
-    w->WMCopyData(name255);
-    EXPECT_EQ(w->PathList.last(), name255);
+    // A long path (two folders of 150 characters) is taken whole; one longer than the system
+    // opens is refused, never cut.
+    const QString folder = QString(150, QLatin1Char('d'));
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(folder + QLatin1Char('/') + folder));
+    const QString longPath =
+        dir_.filePath(folder + QLatin1Char('/') + folder + QStringLiteral("/page.html"));
+    ASSERT_GT(longPath.size(), 300);
+    file(longPath.mid(dir_.path().size() + 1));
+    w->WMCopyData(longPath);
+    EXPECT_EQ(w->PathList.last(), longPath);
+    EXPECT_EQ(w->ActiveEditor()->model().lineCount(), 1);
     dialogs_.answers = {B::Ok};
-    w->WMCopyData(name255 + QStringLiteral("x"));
+    w->WMCopyData(dir_.path() + QLatin1Char('/') +
+                  QString(TForm1::kMaxHandOffPath, QLatin1Char('x')));
     EXPECT_EQ(dialogs_.messages.size(), 1);
     EXPECT_EQ(w->AdvPageControl1->PageCount(), 2);
+}
+
+// Another program changed the file after the page read it: saving asks, and Cancel keeps both
+// the other program's bytes and the page's changes.
+TEST_F(Form, SavingOverAFileChangedOnDiskAsksFirst) {
+    const QString a = file(QStringLiteral("a.html"), "old\r\n");
+    auto w = start({a});
+    file(QStringLiteral("a.html"), "other program\n");
+    edit(*w, "mine ");
+    dialogs_.answers = {B::Cancel};
+    w->N6Click();
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(a));
+    EXPECT_EQ(dialogs_.messages[0].buttons, (QList<B>{B::Yes, B::Cancel}));
+    EXPECT_EQ(read(a), QByteArray("other program\n"));
+    EXPECT_TRUE(w->ActiveEditor()->model().isModified());
+    EXPECT_EQ(pane(*w, 5), QStringLiteral("изменено"));
+
+    dialogs_.answers = {B::Yes};
+    w->N6Click();
+    EXPECT_EQ(read(a), QByteArray("mine old\r\n"));
+    EXPECT_FALSE(w->ActiveEditor()->model().isModified());
+    edit(*w, "!");
+    w->N6Click(); // unchanged on disk since this save: no question
+    EXPECT_EQ(read(a), QByteArray("mine !old\r\n"));
+    EXPECT_EQ(dialogs_.messages.size(), 2);
+}
+
+// Coming back to the window: a page without changes may load its file again, a page with
+// changes keeps them, a removed file is told once; each change is told once.
+TEST_F(Form, ActivationTellsOfFilesChangedOnDisk) {
+    const QString clean = file(QStringLiteral("clean.html"), "1\r\n");
+    const QString edited = file(QStringLiteral("edited.html"), "2\r\n");
+    const QString removed = file(QStringLiteral("removed.html"), "3\r\n");
+    auto w = start({clean});
+    open(*w, edited);
+    edit(*w, "mine ");
+    open(*w, removed);
+    w->CheckFilesOnDisk();
+    EXPECT_TRUE(dialogs_.messages.isEmpty()) << "nothing changed";
+
+    file(QStringLiteral("clean.html"), "1 changed\r\n");
+    file(QStringLiteral("edited.html"), "2 changed\r\n");
+    ASSERT_TRUE(QFile::remove(removed));
+    dialogs_.answers = {B::Yes, B::Ok, B::Ok};
+    w->CheckFilesOnDisk();
+    ASSERT_EQ(dialogs_.messages.size(), 3);
+    EXPECT_EQ(dialogs_.messages[0].buttons, (QList<B>{B::Yes, B::No}));
+    EXPECT_TRUE(dialogs_.messages[0].text.contains(clean));
+    EXPECT_TRUE(dialogs_.messages[1].text.contains(edited));
+    EXPECT_TRUE(dialogs_.messages[2].text.contains(removed));
+    auto lineOf = [&](int page) {
+        return w->AdvPageControl1->Page(page)->editor()->model().line(0);
+    };
+    EXPECT_EQ(lineOf(0), "1 changed");
+    EXPECT_FALSE(w->AdvPageControl1->Page(0)->editor()->model().isModified());
+    EXPECT_EQ(lineOf(1), "mine 2");
+    EXPECT_TRUE(w->AdvPageControl1->Page(1)->editor()->model().isModified());
+    EXPECT_EQ(lineOf(2), "3");
+    EXPECT_EQ(w->AdvPageControl1->PageCount(), 3);
+
+    w->CheckFilesOnDisk();
+    EXPECT_EQ(dialogs_.messages.size(), 3) << "each change is told once";
+
+    // The removed file's page saves it anew, without a question.
+    w->N6Click();
+    EXPECT_EQ(read(removed), QByteArray("3\r\n"));
+    EXPECT_EQ(dialogs_.messages.size(), 3);
+}
+
+// A question box takes the focus from the editor that is then destroyed; afterwards typing goes
+// to the page that stays.
+TEST_F(Form, FocusStaysWithTheActivePageAfterClosing) {
+    auto w = start();
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    w->NewPage();
+    edit(*w);
+    w->NewPage();
+    w->AdvPageControl1->setActivePageIndex(2);
+    w->ActiveEditor()->setFocus();
+    dialogs_.whileShown = [] {
+        if (QWidget* f = QApplication::focusWidget())
+            f->clearFocus();
+    };
+    dialogs_.answers = {B::No};
+    w->N179Click();
+    EXPECT_EQ(w->AdvPageControl1->PageCount(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), w->ActiveEditor());
+}
+
+// The fixed error box keeps its text and carries what the user can act on in its details.
+TEST_F(Form, ErrorBoxDetailsNameTheOperationTheFileAndTheReason) {
+    auto w = start();
+    edit(*w, "keep me");
+    const QString nowhere = dir_.filePath(QStringLiteral("no/such/folder/a.html"));
+    dialogs_.fileAnswers = {nowhere};
+    dialogs_.answers = {B::Ok};
+    w->N7Click();
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    const DialogService::Message& m = dialogs_.messages[0];
+    EXPECT_EQ(m.text,
+              QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке"));
+    EXPECT_TRUE(m.details.startsWith(QStringLiteral("Сохранение файла: ") + nowhere + ": "))
+        << m.details.toStdString();
+    EXPECT_TRUE(
+        m.details.contains(QStringLiteral("Файл на диске не изменён, текст остаётся на странице")));
+    EXPECT_EQ(w->ActiveEditor()->model().line(0), "keep me");
+    EXPECT_TRUE(w->ActiveEditor()->model().isModified());
+
+    dialogs_.answers = {B::Ok};
+    w->NclickM(dir_.filePath(QStringLiteral("gone.html")));
+    EXPECT_TRUE(dialogs_.messages[1].details.startsWith(
+        QStringLiteral("Чтение файла: ") + dir_.filePath(QStringLiteral("gone.html"))));
 }
 
 } // namespace

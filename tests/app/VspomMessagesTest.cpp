@@ -72,6 +72,13 @@ TEST(DialogService, WindowsFiltersBecomeQtFilters) {
     const QString save = QStringLiteral("Веб страница (*.html)|.html|CSS (*.css)|.css");
     EXPECT_EQ(DialogService::filterPatterns(save),
               (QList<QStringList>{{QStringLiteral("*.html")}, {QStringLiteral("*.css")}}));
+    // The image filter's last entry has no pattern part; it still is an entry, listing all files.
+    const QString image = QStringLiteral("Изборажения (*.jpg, *.jpeg, *.gif, *.bmp)|*.jpg; *jpeg; "
+                                         "*.gif; *.bmp|Другие форматы (*.*)");
+    EXPECT_EQ(DialogService::qtFilters(image),
+              (QStringList{QStringLiteral("Изборажения (*.jpg, *.jpeg, *.gif, *.bmp) (*.jpg *jpeg "
+                                          "*.gif *.bmp)"),
+                           QStringLiteral("Другие форматы (*.*) (*)")}));
     EXPECT_EQ(DialogService::patternExtension(QStringLiteral("*.html")), QStringLiteral("html"));
     EXPECT_EQ(DialogService::patternExtension(QStringLiteral("*.*")), QString());
     EXPECT_EQ(DialogService::patternExtension(QStringLiteral("*")), QString());

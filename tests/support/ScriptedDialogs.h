@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -22,11 +23,15 @@ public:
     QList<Message> messages;
     QList<Sound> sounds;
     QList<FileRequest> fileRequests;
+    // Runs while a message is shown, as the user's desktop would (a box takes the focus).
+    std::function<void()> whileShown;
 
     void beep(Sound sound) override { sounds << sound; }
 
     Button showMessage(const Message& message) override {
         messages << message;
+        if (whileShown)
+            whileShown();
         if (answers.empty())
             throw std::logic_error("unscripted message: " + message.text.toStdString());
         const Button b = answers.front();

@@ -1,9 +1,10 @@
-// Every page in data/input is highlighted line by line as the editor does it, and the token stream
-// is compared with data/reference/<page>.ref: one line per input line, each token written as
-// <Attribute display name>text</Attribute display name>. VARLO_REGENERATE=1 rewrites the
-// references from the current highlighter (check the diff by hand before committing it).
+// Every file in data/input is highlighted line by line as the editor does it, by the component
+// whose default filter names the file's extension (the first one in the catalogue), and the token
+// stream is compared with data/reference/<file>.ref: one line per input line, each token written
+// as <Attribute display name>text</Attribute display name>. VARLO_REGENERATE=1 rewrites the
+// references from the current highlighters (check the diff by hand before committing it).
 
-#include "editor/highlight/TSynHTMLSyn.h"
+#include "editor/highlight/HighlighterCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,8 +48,25 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-std::string tokenStream(const std::vector<std::string>& lines) {
-    TSynHTMLSyn hl;
+// The catalogue row whose filter patterns include "*.<extension>".
+std::unique_ptr<TSynCustomHighlighter> highlighterFor(const fs::path& file) {
+    const std::string pattern = "*" + file.extension().string();
+    for (std::size_t i = 0; i < kHighlighterCount; ++i) {
+        auto h = createConfiguredHighlighter(i);
+        const std::string filter = h->defaultFilter();
+        const std::string patterns = filter.substr(filter.find('|') + 1);
+        std::size_t start = 0;
+        while (start <= patterns.size()) {
+            const std::size_t end = std::min(patterns.find(';', start), patterns.size());
+            if (patterns.substr(start, end - start) == pattern)
+                return h;
+            start = end + 1;
+        }
+    }
+    return nullptr;
+}
+
+std::string tokenStream(TSynCustomHighlighter& hl, const std::vector<std::string>& lines) {
     std::string out;
     hl.resetRange();
     for (std::size_t n = 0; n < lines.size(); ++n) {
@@ -81,11 +100,13 @@ std::vector<std::string> inputPages() {
     return names;
 }
 
-class HtmlGoldenFile : public ::testing::TestWithParam<std::string> {};
+class GoldenFile : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(HtmlGoldenFile, TokensMatchReference) {
+TEST_P(GoldenFile, TokensMatchReference) {
     const fs::path data(VARLO_TEST_DATA);
-    const std::string actual = tokenStream(splitLines(readBytes(data / "input" / GetParam())));
+    const auto hl = highlighterFor(GetParam());
+    ASSERT_NE(hl, nullptr) << "no highlighter for " << GetParam();
+    const std::string actual = tokenStream(*hl, splitLines(readBytes(data / "input" / GetParam())));
     const fs::path refPath = data / "reference" / (GetParam() + ".ref");
     const char* regenerate = std::getenv("VARLO_REGENERATE");
     if (regenerate && std::string(regenerate) == "1") {
@@ -107,7 +128,7 @@ TEST_P(HtmlGoldenFile, TokensMatchReference) {
         EXPECT_EQ(g[i], e[i]) << GetParam() << " line " << i + 1;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, HtmlGoldenFile, ::testing::ValuesIn(inputPages()),
+INSTANTIATE_TEST_SUITE_P(Files, GoldenFile, ::testing::ValuesIn(inputPages()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
                              std::replace_if(
