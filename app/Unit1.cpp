@@ -7,6 +7,7 @@
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
 #include "editing/FailureHandler.h"
+#include "editor/highlight/HighlighterCatalogue.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/HtmlTagProposals.h"
 #include "editor/widget/Podsvetka.h"
@@ -80,8 +81,15 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     resize(711, 481);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     TSynHTMLSyn::applyProgramColours(*SynHTMLSyn1);
-    highlighters_ = {SynHTMLSyn1.get()};
-    highlighterCaptions_ = {QStringLiteral("Html")};
+    for (std::size_t i = 0; i < kHighlighterCount; ++i) {
+        highlighterCaptions_ << QString::fromUtf8(highlighterCatalogue()[i].caption);
+        if (i == kHtmlHighlighterIndex) {
+            highlighters_.push_back(SynHTMLSyn1.get());
+            continue;
+        }
+        otherHighlighters_.push_back(createConfiguredHighlighter(i));
+        highlighters_.push_back(otherHighlighters_.back().get());
+    }
     OpenDialog1.kind = TFileDialog::Kind::Open;
     OpenDialog1.Filter = QStringLiteral(
         "Веб страница (*.html, *.htm)|*.html; *.htm|Текстовые файлы (*.txt)|*.txt|PHP "

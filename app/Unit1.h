@@ -220,6 +220,8 @@ private:
     StartOptions options_;
     QString title_;
     std::unique_ptr<TSynHTMLSyn> SynHTMLSyn1;
+    // The thirteen components besides HTML, in the dialog's order after it.
+    std::vector<std::unique_ptr<TSynCustomHighlighter>> otherHighlighters_;
     std::vector<TSynCustomHighlighter*> highlighters_;
     QStringList highlighterCaptions_;
     std::unique_ptr<HistoryMenu> history_;

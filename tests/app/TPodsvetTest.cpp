@@ -86,6 +86,32 @@ TEST_F(Choice, MenuItemAndToolbarButtonOpenTheSameDialog) {
     withDialog([&](TPodsvet& d) { EXPECT_EQ(&d, first); }, [&] { w->RzToolButton14->trigger(); });
 }
 
+TEST_F(Choice, PythonOnPageTwoLeavesPageOneWithHtml) {
+    TSynMemo* page1 = w->ActiveEditor();
+    w->NewPage();
+    TSynMemo* page2 = w->ActiveEditor();
+    withDialog([&](TPodsvet& d) {
+        ASSERT_EQ(d.RzListBox1->count(), 14);
+        EXPECT_EQ(d.RzListBox1->item(12)->text(), QStringLiteral("Python"));
+        choose(d, QStringLiteral("Python"));
+    });
+    ASSERT_NE(page2->Highlighter(), nullptr);
+    EXPECT_EQ(page2->Highlighter()->languageName(), "Python");
+    EXPECT_EQ(page2->Highlighter(), w->Highlighters()[12]);
+    EXPECT_EQ(page1->Highlighter(), html());
+    w->NewPage();
+    EXPECT_EQ(w->ActiveEditor()->Highlighter(), html());
+    // Re-opening shows Python selected; "Ок" applies it to the page active now.
+    withDialog([&](TPodsvet& d) {
+        EXPECT_EQ(d.selectedIndex(), 12);
+        d.RzBitBtn1->click();
+    });
+    EXPECT_EQ(w->ActiveEditor()->Highlighter(), w->Highlighters()[12]);
+    // "Html" brings the HTML component back.
+    withDialog([&](TPodsvet& d) { choose(d, QStringLiteral("Html")); });
+    EXPECT_EQ(w->ActiveEditor()->Highlighter(), html());
+}
+
 TEST_F(Choice, OkWithNothingSelectedAndCancelChangeNothing) {
     TSynMemo* page1 = w->ActiveEditor();
     page1->setHighlighter(nullptr); // a page without colouring shows any change at once
