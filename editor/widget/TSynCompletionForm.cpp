@@ -53,7 +53,8 @@ public:
 } // namespace
 
 TSynCompletionForm::TSynCompletionForm(QWidget* parent) : QFrame(parent, Qt::Popup) {
-    // Before anything asks for the window's accessible interface.
+    // Before anything asks for the window's accessible interface (setting a name does).
+    installTSynMemoAccessibility();
     setProperty(kCompanionWindow, true);
     setObjectName(QStringLiteral("SynCompletionForm"));
     setAccessibleName(QStringLiteral("Подсказка тегов"));
