@@ -14,6 +14,7 @@
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
+#include "resources/Pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,7 +25,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -616,8 +616,8 @@ void TForm1::N187Click() {
         if (!Podsvet) {
             Podsvet = new TPodsvet(this, highlighterCaptions_);
             Podsvet->OnChoose = [this](int index) { guarded([&] { ChooseHighlighter(index); }); };
-            Podsvet->RzBitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-            Podsvet->RzBitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+            Podsvet->RzBitBtn1->setIcon(ButtonGlyphIcon(ButtonGlyph::Tick));
+            Podsvet->RzBitBtn2->setIcon(ButtonGlyphIcon(ButtonGlyph::Cross));
         }
         Podsvet->exec();
     });
