@@ -8,9 +8,14 @@
 #include "app/ToolbarImages.h"
 #include "dialogs/ElementDialogs.h"
 #include "editing/FailureHandler.h"
+#include "editor/highlight/HighlighterCatalogue.h"
 #include "editor/highlight/TSynHTMLSyn.h"
+#include "editor/widget/HtmlTagProposals.h"
+#include "editor/widget/Podsvetka.h"
 #include "editor/widget/SystemColors.h"
+#include "editor/widget/TSynCompletionProposal.h"
 #include "editor/widget/TSynMemo.h"
+#include "resources/Pictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -40,15 +46,6 @@ QString page(int n) {
     return QStringLiteral("страница %1 ").arg(n);
 }
 
-// Items of commands that later work builds: present, disabled.
-struct PlaceholderItem {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-};
-constexpr PlaceholderItem kServiceItems[] = {
-    {"N187", "Подсветка кода...", ""},
-};
 struct HelpItem {
     const char* name;
     const char* caption;
@@ -85,6 +82,15 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     resize(711, 481);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     TSynHTMLSyn::applyProgramColours(*SynHTMLSyn1);
+    for (std::size_t i = 0; i < kHighlighterCount; ++i) {
+        highlighterCaptions_ << QString::fromUtf8(highlighterCatalogue()[i].caption);
+        if (i == kHtmlHighlighterIndex) {
+            highlighters_.push_back(SynHTMLSyn1.get());
+            continue;
+        }
+        otherHighlighters_.push_back(createConfiguredHighlighter(i));
+        highlighters_.push_back(otherHighlighters_.back().get());
+    }
     OpenDialog1.kind = TFileDialog::Kind::Open;
     OpenDialog1.Filter = QStringLiteral(
         "Веб страница (*.html, *.htm)|*.html; *.htm|Текстовые файлы (*.txt)|*.txt|PHP "
@@ -100,6 +106,7 @@ TForm1::TForm1(StartOptions options, QWidget* parent)
     createMenus();
     createToolBar();
     createStatusBar();
+    createCompletion();
     createPageControl();
     installEditingCommands(*this);
     finishEditingButtons();
@@ -158,14 +165,9 @@ void TForm1::createMenus() {
     history_ = std::make_unique<HistoryMenu>(N185);
     history_->onChosen = [this](const QString& path) { unguarded([&] { NclickM(path); }); };
 
-    auto placeholders = [](QMenu* menu, const auto& rows) {
-        for (const PlaceholderItem& row : rows) {
-            QAction* a = menu->addAction(QString::fromUtf8(row.caption));
-            a->setObjectName(QLatin1String(row.name));
-            a->setEnabled(false);
-        }
-    };
-    placeholders(N_Service, kServiceItems);
+    N187 = N_Service->addAction(QStringLiteral("Подсветка кода..."));
+    N187->setObjectName(QStringLiteral("N187"));
+    connect(N187, &QAction::triggered, this, &TForm1::N187Click);
     for (const HelpItem& row : kHelpItems) {
         QAction* a = N_Help->addAction(QString::fromUtf8(row.caption));
         a->setObjectName(QLatin1String(row.name));
@@ -201,7 +203,8 @@ void TForm1::createToolBar() {
     tagsSlot_ = RzToolbar1->addSeparator();
     connect(button(kPreviewButton), &QAction::triggered, this, &TForm1::RzToolButton13Click);
     RzToolbar1->addSeparator();
-    button(kHighlighterButton)->setEnabled(false);
+    RzToolButton14 = button(kHighlighterButton);
+    connect(RzToolButton14, &QAction::triggered, this, &TForm1::N187Click);
 }
 
 bool TForm1::hasElementDialog(ElementDialog dialog) {
@@ -276,6 +279,18 @@ void TForm1::createStatusBar() {
     RzStatusPane[4]->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 
+void TForm1::createCompletion() {
+    HtmlTEG = std::make_unique<TSynCompletionProposal>(this);
+    HtmlTEG->ItemList = HtmlTagProposals::itemList();
+    HtmlTEG->InsertList = HtmlTagProposals::insertList();
+    HtmlTEG->TriggerChars = "<";
+    HtmlTEG->EndOfTokenChr = "()< ";
+    HtmlTEG->TimerInterval = 100;
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    HtmlTEG->setFont(f);
+}
+
 void TForm1::createPageControl() {
     AdvPageControl1 = new TAdvPageControl(this);
     AdvPageControl1->setObjectName(QStringLiteral("AdvPageControl1"));
@@ -303,6 +318,7 @@ void TForm1::createPageControl() {
     configureEditor(SynMemo1, true);
     SynMemo1->setTag(1);
     hookEditor(SynMemo1);
+    HtmlTEG->AddEditor(SynMemo1);
 }
 
 TAdvTabSheet* TForm1::makePage(const QString& caption) {
@@ -603,9 +619,31 @@ void TForm1::NewPage() {
     editor->setFocus();
     editor->setTag(n);
     hookEditor(editor);
+    HtmlTEG->AddEditor(editor);
     PathList << QString();
     setTitle(QStringLiteral("Varlo - страница %1").arg(n));
     setPane(5, QString());
+}
+
+// --- Highlighters
+
+void TForm1::N187Click() {
+    guarded([&] {
+        if (!Podsvet) {
+            Podsvet = new TPodsvet(this, highlighterCaptions_);
+            Podsvet->OnChoose = [this](int index) { guarded([&] { ChooseHighlighter(index); }); };
+            Podsvet->RzBitBtn1->setIcon(ButtonGlyphIcon(ButtonGlyph::Tick));
+            Podsvet->RzBitBtn2->setIcon(ButtonGlyphIcon(ButtonGlyph::Cross));
+        }
+        Podsvet->exec();
+    });
+}
+
+void TForm1::ChooseHighlighter(int index) {
+    TSynMemo* editor = ActiveEditor();
+    if (!editor || index < 0 || index >= static_cast<int>(highlighters_.size()))
+        return;
+    editor->setHighlighter(highlighters_[static_cast<std::size_t>(index)]);
 }
 
 void TForm1::AdvPageControl1Closed() {

@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ElementDialogFrame;
 class QAction;
@@ -29,6 +30,9 @@ class HandOffServer;
 class IniWriteError;
 class TAdvPageControl;
 class TAdvTabSheet;
+class TPodsvet;
+class TSynCompletionProposal;
+class TSynCustomHighlighter;
 class TSynHTMLSyn;
 class TSynMemo;
 class TSved;
@@ -71,6 +75,8 @@ public:
     QAction* N178 = nullptr; // Закрыть всё, не сохраняя...
     QMenu* N185 = nullptr;   // История
     QAction* N10 = nullptr;  // Выход
+    QAction* N187 = nullptr; // Подсветка кода...
+    QAction* RzToolButton14 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QToolBar* RzToolbar1 = nullptr;
     QLabel* RzStatusPane[5] = {};
@@ -80,6 +86,10 @@ public:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog OpenDM;
+    // The tag completion popup that every editor shares; it outlives the pages.
+    std::unique_ptr<TSynCompletionProposal> HtmlTEG;
+    // The highlighter choice dialog, made on its first use.
+    TPodsvet* Podsvet = nullptr;
 
     // The window title as the program sets it (Qt's title shows it verbatim).
     QString Title() const { return title_; }
@@ -120,6 +130,15 @@ public:
     // --- Recent files
     void PushHistory();
     void NclickM(const QString& path);
+
+    // --- Highlighters
+    // "Подсветка кода...": the choice dialog, shown modally.
+    void N187Click();
+    // The components in the order of the dialog's list; each serves every editor that uses it.
+    const std::vector<TSynCustomHighlighter*>& Highlighters() const { return highlighters_; }
+    // Puts component `index` into the active page's editor; nothing for an index outside the
+    // list.
+    void ChooseHighlighter(int index);
 
     // --- Status bar
     void UpdateTextStats();
@@ -175,6 +194,7 @@ private:
     void createToolBar();
     void createStatusBar();
     void createPageControl();
+    void createCompletion();
     void finishEditingButtons();
     void configureEditor(TSynMemo* editor, bool designed);
     void hookEditor(TSynMemo* editor);
@@ -202,6 +222,10 @@ private:
     StartOptions options_;
     QString title_;
     std::unique_ptr<TSynHTMLSyn> SynHTMLSyn1;
+    // The thirteen components besides HTML, in the dialog's order after it.
+    std::vector<std::unique_ptr<TSynCustomHighlighter>> otherHighlighters_;
+    std::vector<TSynCustomHighlighter*> highlighters_;
+    QStringList highlighterCaptions_;
     std::unique_ptr<HistoryMenu> history_;
     HandOffServer* handOff_ = nullptr;
     QAction* undoRedoSlot_ = nullptr;

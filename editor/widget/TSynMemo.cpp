@@ -565,10 +565,58 @@ bool TSynMemo::focusNextPrevChild(bool next) {
 // --- Keyboard
 
 void TSynMemo::CommandProcessor(EditorCommand command, char ch) {
+    // A hook may remove itself (or another) while it runs: walk a copy.
+    for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+        if (hasHook(h))
+            h->editorCommand(*this, command, ch);
     updateView();
     commands_.execute(command, ch);
     updateScrollBars();
     viewport()->update();
+}
+
+void TSynMemo::addHook(TSynEditorHook* hook) {
+    if (hook && !hasHook(hook))
+        hooks_.push_back(hook);
+}
+
+void TSynMemo::removeHook(TSynEditorHook* hook) {
+    std::erase(hooks_, hook);
+}
+
+bool TSynMemo::hasHook(const TSynEditorHook* hook) const {
+    return std::find(hooks_.begin(), hooks_.end(), hook) != hooks_.end();
+}
+
+void TSynMemo::holdCaret(bool held) {
+    caretHeld_ = held;
+    caretShown_ = true;
+    viewport()->update(caretRect());
+}
+
+void TSynMemo::setCompanion(QWidget* window) {
+    if (companion_ == window)
+        return;
+    if (companion_)
+        companion_->setProperty(kCompanionOf, QVariant());
+    companion_ = window;
+    if (window)
+        window->setProperty(kCompanionOf, QVariant::fromValue(static_cast<QObject*>(this)));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent ev(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&ev);
+    }
+}
+
+void TSynMemo::typeText(const QString& text) {
+    for (const char ch : toBytes(text, Unheld::Skip)) {
+        if (static_cast<unsigned char>(ch) < 32 || ch == 127)
+            continue;
+        for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+            if (hasHook(h))
+                h->editorKeyPress(*this, ch);
+        CommandProcessor(ecChar, ch);
+    }
 }
 
 bool TSynMemo::isMenuShortcut(const QKeyEvent* e) const {
@@ -636,17 +684,12 @@ void TSynMemo::keyPressEvent(QKeyEvent* e) {
             return;
         }
         const QString text = e->text();
-        bool typed = false;
-        for (const char b : toBytes(text, Unheld::Skip)) {
-            if (static_cast<unsigned char>(b) < 32 || b == 127)
-                continue;
-            CommandProcessor(ecChar, b);
-            typed = true;
-        }
-        if (typed || !text.isEmpty())
-            e->accept();
-        else
+        if (text.isEmpty()) {
             QAbstractScrollArea::keyPressEvent(e);
+            return;
+        }
+        typeText(text);
+        e->accept();
     } catch (const std::exception& ex) {
         showFailure(this, ex);
     }
@@ -658,9 +701,7 @@ void TSynMemo::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TSynMemo::inputMethodEvent(QInputMethodEvent* e) {
-    for (const char b : toBytes(e->commitString(), Unheld::Skip))
-        if (static_cast<unsigned char>(b) >= 32 && b != 127)
-            CommandProcessor(ecChar, b);
+    typeText(e->commitString());
     e->accept();
 }
 

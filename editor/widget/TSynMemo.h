@@ -13,10 +13,12 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QMenu;
 class QLabel;
@@ -25,6 +27,18 @@ namespace varlo {
 
 class TSynCustomHighlighter;
 class QtEditorClipboard;
+class TSynMemo;
+
+// Something that watches what an editor is asked to do (the completion popup). The editor
+// never owns its hooks; whoever adds one removes it before it goes away.
+class TSynEditorHook {
+public:
+    virtual ~TSynEditorHook() = default;
+    // A character the user typed (Windows-1251), before the editor runs it as ecChar.
+    virtual void editorKeyPress(TSynMemo& editor, char ch) = 0;
+    // Every command that goes through the command processor, before it runs.
+    virtual void editorCommand(TSynMemo& editor, EditorCommand command, char ch) = 0;
+};
 
 // The multi-line editor control that fills every page. It shows an EditorModel (which it owns)
 // and maps keys and mouse gestures onto the command processor; the text, the caret, the
@@ -46,6 +60,21 @@ public:
     // Runs one editor command (ecUndo, ecCopy, ecPaste, ecSelectAll, ...) as a key would, then
     // brings the caret into view.
     void CommandProcessor(EditorCommand command, char ch = 0);
+
+    // Adding a hook twice has no effect.
+    void addHook(TSynEditorHook* hook);
+    void removeHook(TSynEditorHook* hook);
+    bool hasHook(const TSynEditorHook* hook) const;
+    // While held, the caret stays drawn although another window has the keyboard (a list that
+    // the user picks from while typing into this editor).
+    void holdCaret(bool held);
+    // A window that belongs to this editor while it is shown (the completion list): a screen
+    // reader finds it among the editor's children. Null for none.
+    void setCompanion(QWidget* window);
+    QWidget* companion() const { return companion_; }
+    // Types a text as the keyboard would: the characters the code page holds, control
+    // characters ignored. The hooks see each character.
+    void typeText(const QString& text);
 
     // --- Appearance (the defaults of a new editor; the owner applies its own values)
     TColor Color() const { return color_; }
@@ -205,6 +234,9 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     bool highlighterEnabled_ = false;
     QMenu* popupMenu_ = nullptr;
+    std::vector<TSynEditorHook*> hooks_;
+    bool caretHeld_ = false;
+    QPointer<QWidget> companion_;
 
     int charWidth_ = 8;
     int lineHeight_ = 16;

@@ -9,9 +9,25 @@ namespace varlo {
 
 namespace {
 
+// A window shown for an editor (the completion list): its parent is that editor, not the
+// application, which lists no popup windows among its children.
+class CompanionAccessible : public QAccessibleWidget {
+public:
+    explicit CompanionAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessibleInterface* parent() const override {
+        if (QObject* editor = widget()->property(kCompanionOf).value<QObject*>())
+            return QAccessible::queryAccessibleInterface(editor);
+        return QAccessibleWidget::parent();
+    }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("varlo::TSynMemo") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("varlo::TSynMemo"))
         return new TSynMemoAccessible(static_cast<TSynMemo*>(object));
+    if (object->property(kCompanionWindow).toBool())
+        return new CompanionAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -27,6 +43,26 @@ void installTSynMemoAccessibility() {
 
 TSynMemoAccessible::TSynMemoAccessible(TSynMemo* memo)
     : QAccessibleWidget(memo, QAccessible::EditableText) {}
+
+int TSynMemoAccessible::childCount() const {
+    const QWidget* c = memo()->companion();
+    return QAccessibleWidget::childCount() + (c && c->isVisible() ? 1 : 0);
+}
+
+QAccessibleInterface* TSynMemoAccessible::child(int index) const {
+    const int own = QAccessibleWidget::childCount();
+    if (index < own)
+        return QAccessibleWidget::child(index);
+    QWidget* c = memo()->companion();
+    return index == own && c && c->isVisible() ? QAccessible::queryAccessibleInterface(c) : nullptr;
+}
+
+int TSynMemoAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    QWidget* c = memo()->companion();
+    if (child && c && child->object() == c)
+        return c->isVisible() ? QAccessibleWidget::childCount() : -1;
+    return QAccessibleWidget::indexOfChild(child);
+}
 
 TSynMemo* TSynMemoAccessible::memo() const {
     return static_cast<TSynMemo*>(widget());

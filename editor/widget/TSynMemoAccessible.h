@@ -15,6 +15,10 @@ public:
 
     void* interface_cast(QAccessible::InterfaceType t) override;
     QString text(QAccessible::Text t) const override;
+    // The editor's companion window (the completion list) follows its own children.
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
@@ -36,6 +40,12 @@ public:
 private:
     TSynMemo* memo() const;
 };
+
+// The property that names, on a companion window, the editor it belongs to.
+inline constexpr char kCompanionOf[] = "varloCompanionOf";
+// The property that a companion window sets on itself before it is first shown, so that its
+// accessible interface reports the editor as its parent.
+inline constexpr char kCompanionWindow[] = "varloCompanionWindow";
 
 // Registers the factory that gives every TSynMemo its accessible interface (once per process).
 void installTSynMemoAccessibility();

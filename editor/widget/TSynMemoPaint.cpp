@@ -293,7 +293,7 @@ void TSynMemo::paintCaret(QPainter& p, const RowColors& colors) {
         const QPoint d = pointOf(dropPosition_);
         p.fillRect(QRect(d.x(), d.y(), 2, lineHeight_), colors.font);
     }
-    if (!hasFocus() || !caretShown_)
+    if (!(hasFocus() || caretHeld_) || !caretShown_)
         return;
     const QPoint c = pointOf(model_->caret());
     if (c.x() < gutterWidth())
