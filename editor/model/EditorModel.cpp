@@ -3,6 +3,7 @@
 #include "editor/model/LineSplit.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace varlo {
 
@@ -223,6 +224,9 @@ Position EditorModel::textOffsetToPosition(std::int64_t v) const {
     const int n = lineCount();
     if (n == 0)
         return Position{1, 1};
+    // An offset before the text is its start; one far past it is the end of the walk (below),
+    // so no column needs more than an int.
+    v = std::clamp<std::int64_t>(v, 0, textLength() + 2);
     const auto y = static_cast<int>(lines_.lineOfTextOffset(v));
     const std::int64_t consumed = lines_.textOffsetOfLine(y);
     if (consumed + lineLength(y) + 2 > v)
@@ -234,7 +238,73 @@ Position EditorModel::textOffsetToPosition(std::int64_t v) const {
 std::int64_t EditorModel::positionToTextOffset(Position p) const {
     const int m = std::min(lineCount(), p.line);
     const std::int64_t before = m >= 1 ? lines_.textOffsetOfLine(m - 1) : 0;
-    return before + p.column - 1;
+    return before + static_cast<std::int64_t>(p.column) - 1;
+}
+
+std::int64_t EditorModel::textOffsetInLine(Position p) const {
+    const int n = lineCount();
+    if (n == 0)
+        return 0;
+    p.line = std::clamp(p.line, 1, n);
+    p.column = std::clamp(p.column, 1, lineLength(p.line - 1) + 1);
+    return lines_.textOffsetOfLine(p.line - 1) + p.column - 1;
+}
+
+int EditorModel::selectionRangeCount() const {
+    if (!selectionAvailable())
+        return 0;
+    if (activeSelectionMode_ != SelectionMode::smColumn)
+        return 1;
+    return selectionEnd().line - selectionBegin().line + 1;
+}
+
+std::pair<std::int64_t, std::int64_t> EditorModel::selectionRange(int i) const {
+    if (i < 0 || i >= selectionRangeCount())
+        return {0, 0};
+    Position b = selectionBegin();
+    Position e = selectionEnd();
+    if (!orderRange(b, e))
+        return {0, 0};
+    switch (activeSelectionMode_) {
+    case SelectionMode::smNormal:
+        return {textOffsetInLine(b), textOffsetInLine(e)};
+    case SelectionMode::smLine: {
+        const std::int64_t end =
+            e.line < lineCount() ? textOffsetInLine({1, e.line + 1}) : textLength();
+        return {textOffsetInLine({1, b.line}), end};
+    }
+    case SelectionMode::smColumn:
+        break;
+    }
+    const auto [xl, xr] = columnEdges(b, e);
+    const int y = b.line + i;
+    return {textOffsetInLine({columnStartingAt(y, xl), y}),
+            textOffsetInLine({columnStartingAt(y, xr), y})};
+}
+
+std::string EditorModel::textBetween(std::int64_t from, std::int64_t to) const {
+    const std::int64_t length = textLength();
+    from = std::clamp<std::int64_t>(from, 0, length);
+    to = std::clamp<std::int64_t>(to, from, length);
+    std::string out;
+    if (from == to)
+        return out;
+    out.reserve(static_cast<std::size_t>(to - from));
+    // Line y covers [textOffsetOfLine(y), textOffsetOfLine(y + 1)): its bytes, then its CR LF.
+    for (auto y = lines_.lineOfTextOffset(from); y < lines_.count() && from < to; ++y) {
+        const std::int64_t start = lines_.textOffsetOfLine(y);
+        const std::int64_t len = lines_.length(y);
+        const std::int64_t col = from - start;
+        if (col < len) {
+            const std::int64_t n = std::min(len - col, to - from);
+            out += lines_.part(y, col, n);
+            from += n;
+        }
+        static constexpr char kBreak[] = "\r\n";
+        for (std::int64_t k = from - start - len; k < 2 && from < to; ++k, ++from)
+            out += kBreak[k];
+    }
+    return out;
 }
 
 std::int64_t EditorModel::selectionStart() const {
@@ -270,6 +340,10 @@ std::string EditorModel::selectedText() const {
 }
 
 int EditorModel::displayColumn(int line, int column) const {
+    if (line < 1 || line > lineCount())
+        line = 0;
+    // Beyond the free space no column is reachable; the bound keeps the sums within an int.
+    column = std::clamp(column, 1, std::numeric_limits<int>::max() / 2);
     const int len = lineLength(line - 1);
     const int inLine = std::clamp(column - 1, 0, len);
     int x = 0;
@@ -282,7 +356,8 @@ int EditorModel::displayColumn(int line, int column) const {
 }
 
 int EditorModel::columnAtDisplay(int line, int x) const {
-    const std::string s = lines_.line(line - 1);
+    x = std::clamp(x, 1, std::numeric_limits<int>::max() / 2);
+    const std::string s = line >= 1 ? lines_.line(line - 1) : std::string();
     int pos = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const int w = s[i] == '\t' ? tabWidth_ - pos % tabWidth_ : 1;
@@ -294,7 +369,8 @@ int EditorModel::columnAtDisplay(int line, int x) const {
 }
 
 int EditorModel::columnStartingAt(int line, int x) const {
-    const std::string s = lines_.line(line - 1);
+    x = std::clamp(x, 1, std::numeric_limits<int>::max() / 2);
+    const std::string s = line >= 1 ? lines_.line(line - 1) : std::string();
     int pos = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (pos + 1 >= x)

@@ -103,8 +103,20 @@ public:
     // Recorded: replaces the selection or inserts at the caret; one undo step, one OnChange.
     void setSelectedText(std::string_view s);
 
+    // Every query below accepts any argument and clamps it; none changes the model.
     Position textOffsetToPosition(std::int64_t offset) const;
     std::int64_t positionToTextOffset(Position p) const;
+    // The bytes of Text in [from, to), both clamped to the text; an offset may fall between the
+    // CR and the LF of a line break.
+    std::string textBetween(std::int64_t from, std::int64_t to) const;
+    // The Text offset of p with its line put within the text and its column within the line
+    // (free space past the end counts as the end of the line).
+    std::int64_t textOffsetInLine(Position p) const;
+    // The selection as ranges of Text offsets [first, second): none without a selection; a
+    // stream one; the whole lines, line breaks included, in line mode; one per line in column
+    // mode (possibly empty where a line ends left of the rectangle).
+    int selectionRangeCount() const;
+    std::pair<std::int64_t, std::int64_t> selectionRange(int i) const;
 
     // Screen cell (1-based) where column `column` of line `line` (1-based) starts, tabs
     // advancing to the next multiple of TabWidth; past the line end one cell per column.

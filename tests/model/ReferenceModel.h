@@ -55,6 +55,7 @@ public:
         return line1 >= 1 && line1 <= (int)lines.size() ? (int)lines[line1 - 1].size() : 0;
     }
     Position offsetToPos(std::int64_t v) const {
+        v = std::max<std::int64_t>(v, 0); // an offset before the text is its start
         std::int64_t consumed = 0;
         for (std::size_t y = 0; y < lines.size(); ++y) {
             const std::int64_t L = (std::int64_t)lines[y].size();
