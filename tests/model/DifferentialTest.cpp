@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -38,6 +40,17 @@ public:
             maxLen = std::max(maxLen, static_cast<int>(l.size()));
         const int column = pick(0, 20) == 0 ? pick(1000, 1100) : pick(0, maxLen + 4);
         return Position{column, pick(0, n + 2)};
+    }
+    // Offsets and positions a client outside may ask for: around the text, or far outside it.
+    std::int64_t wildOffset() {
+        switch (pick(0, 9)) {
+        case 0:
+            return std::numeric_limits<int>::min();
+        case 1:
+            return std::numeric_limits<int>::max();
+        default:
+            return pick(-3, static_cast<int>(ref_.text().size()) + 3);
+        }
     }
     SelectionMode randomMode() { return static_cast<SelectionMode>(pick(0, 2)); }
 
@@ -173,6 +186,24 @@ public:
             d << "IsModified " << model_.isModified() << "; ";
         if (modelChanges_ != ref_.changes)
             d << "OnChange " << modelChanges_ << " vs " << ref_.changes << "; ";
+        const std::string text = ref_.text();
+        for (int i = 0; i < 3; ++i) {
+            const std::int64_t from = wildOffset(), to = wildOffset();
+            const auto length = static_cast<std::int64_t>(text.size());
+            const std::int64_t f = std::clamp<std::int64_t>(from, 0, length);
+            const std::int64_t t = std::clamp<std::int64_t>(to, f, length);
+            if (model_.textBetween(from, to) != text.substr(f, t - f))
+                d << "textBetween(" << from << "," << to << "); ";
+            const Position wild{static_cast<int>(wildOffset()), static_cast<int>(wildOffset())};
+            model_.rangeText(wild, randomPosition(), randomMode());
+            model_.linePart(wild.line, wild.column, static_cast<int>(wildOffset()));
+            model_.displayColumn(wild.line, wild.column);
+            model_.columnStartingAt(wild.line, wild.column);
+            model_.textOffsetInLine(wild);
+            model_.selectionRange(static_cast<int>(wildOffset()));
+        }
+        if (model_.text() != text || !(model_.caret() == ref_.caret))
+            d << "a query changed the model; ";
         for (int i = 0; i < 3; ++i) {
             const auto v =
                 static_cast<std::int64_t>(pick(-2, static_cast<int>(ref_.text().size()) + 4));
