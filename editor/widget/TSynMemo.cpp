@@ -233,18 +233,16 @@ void TSynMemo::fontChanged() {
     viewport()->update();
 }
 
+// The digit field holds DigitCount digits and, whether or not AutoSize is on, every digit of the
+// largest line number: the gutter widens rather than cut a number's first digits off.
 int TSynMemo::gutterDigits() const {
-    int digits = std::max(1, gutter_.DigitCount);
-    if (gutter_.AutoSize) {
-        int n = std::max(1, model_->lineCount()) - 1 + gutter_.LineNumberStart;
-        int d = 1;
-        while (n >= 10) {
-            n /= 10;
-            ++d;
-        }
-        digits = std::max(digits, d);
+    long long n = std::max(1, model_->lineCount()) - 1LL + gutter_.LineNumberStart;
+    int d = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++d;
     }
-    return digits;
+    return std::max({1, gutter_.DigitCount, d});
 }
 
 int TSynMemo::gutterWidth() const {
