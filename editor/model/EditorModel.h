@@ -156,6 +156,11 @@ public:
     // caret where the operation says (after the text, at begin) with nothing selected.
     Position insertText(Position p, std::string_view s, SelectionMode mode);
     std::string removeRange(Position begin, Position end, SelectionMode mode);
+    // Before an insertion of s at p in the mode: the blanks that pad a line up to where a piece
+    // goes in, and the lines that a column adds below the text, are put in as recorded
+    // insertions of their own, so that undo takes them out again and gives back the lines as
+    // they were. The caller's undo block holds them with the insertion.
+    void fillFreeSpaceRecorded(Position p, std::string_view s, SelectionMode mode);
     // The text of [begin, end) in the mode, as SelectedText reads it.
     std::string rangeText(Position begin, Position end, SelectionMode mode) const;
 
@@ -190,6 +195,7 @@ private:
     Position clampSelectionEnd(Position p) const;
     void collapseOntoCaret();
     void deleteSelection();
+    void deleteSelectionRecorded();
     void recordSelectionDeletion();
     void undoItem();
     void redoItem();
@@ -201,6 +207,9 @@ private:
     std::string columnText(Position begin, Position end) const;
     void removeColumnRect(Position begin, Position end);
     void linesInserted(int line, int n);
+    // The lines of text to insert: split at every kind of line end, or, while undo and redo put
+    // back text that the model joined, only at CR LF.
+    std::vector<std::string_view> piecesOf(std::string_view s) const;
     void linesRemoved(int line, int n);
 
     LineStore lines_;
@@ -217,6 +226,7 @@ private:
     std::array<std::optional<Position>, 10> bookmarks_{};
     std::vector<EditorObserver*> observers_;
     EditorClipboard* clipboard_ = nullptr;
+    bool replaying_ = false;
 };
 
 // Opens an UndoBlock for its lifetime.

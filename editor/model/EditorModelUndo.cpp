@@ -36,7 +36,21 @@ bool isRemoveKind(UndoKind k) {
 // ---------------------------------------------------------------------------------------------
 // Undo and redo
 
+// A record's text was joined by the model, so its lone CRs and LFs are bytes of its lines.
+class Replaying {
+public:
+    explicit Replaying(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~Replaying() { flag_ = saved_; }
+    Replaying(const Replaying&) = delete;
+    Replaying& operator=(const Replaying&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
 void EditorModel::undoItem() {
+    const Replaying replaying(replaying_);
     TSynUndoItem item = undo_.pop();
     if (isInsertKind(item.kind)) {
         std::string removed = item.mode == SelectionMode::smColumn
@@ -77,6 +91,7 @@ void EditorModel::undoItem() {
 }
 
 void EditorModel::redoItem() {
+    const Replaying replaying(replaying_);
     TSynUndoItem item = redo_.pop();
     if (isInsertKind(item.kind)) {
         insertText(item.start, item.text, item.mode);

@@ -125,6 +125,21 @@ public:
         }
         return out;
     }
+    // Text joined by the model (a record's) breaks only at CR LF.
+    static std::vector<std::string> splitJoined(const std::string& s) {
+        std::vector<std::string> out;
+        std::size_t from = 0;
+        for (std::size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", from)) {
+            out.push_back(s.substr(from, i - from));
+            from = i + 2;
+        }
+        out.push_back(s.substr(from));
+        return out;
+    }
+    bool replaying = false;
+    std::vector<std::string> piecesOf(const std::string& s) const {
+        return replaying ? splitJoined(s) : split(s);
+    }
     static std::string join(const std::vector<std::string>& v) {
         std::string t;
         for (std::size_t i = 0; i < v.size(); ++i)
@@ -254,7 +269,9 @@ public:
             }
             caret = Position{colAt(b.line, xl), b.line};
         } else if (m == SelectionMode::smLine) {
-            if (e.line - b.line + 1 == n)
+            if (e.line - b.line + 1 == n && replaying)
+                lines.clear(); // undo of lines that went into an empty text
+            else if (e.line - b.line + 1 == n)
                 lines.assign(1, "");
             else
                 lines.erase(lines.begin() + b.line - 1, lines.begin() + e.line);
@@ -274,7 +291,7 @@ public:
     Position insert(Position p, const std::string& s, SelectionMode m) {
         if (s.empty())
             return p;
-        std::vector<std::string> pieces = split(s);
+        std::vector<std::string> pieces = piecesOf(s);
         if (m == SelectionMode::smLine) {
             if (pieces.size() > 1 && pieces.back().empty())
                 pieces.pop_back();
@@ -325,7 +342,7 @@ public:
         return caret;
     }
     std::string removeColumn(Position p, const std::string& text) {
-        const auto pieces = split(text);
+        const auto pieces = piecesOf(text);
         const int x = disp(p.line, p.column);
         std::vector<std::string> removed;
         for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -392,6 +409,62 @@ public:
         }
         add(undoList, Kind::Delete, b, e, t, active);
     }
+    // Deleting the selection, recorded. Every line in line mode: the lines above the last one,
+    // then the last one's text, so that undo gives back no extra empty line.
+    void deleteSelection() {
+        const int n = (int)lines.size();
+        if (active == SelectionMode::smLine && n > 0 && selBegin().line <= 1 &&
+            selEnd().line >= n) {
+            if (n > 1) {
+                const Position b{1, 1}, e{1, n - 1};
+                add(undoList, Kind::Delete, b, e, rangeText(b, e, SelectionMode::smLine),
+                    SelectionMode::smLine);
+                removeRange(b, e, SelectionMode::smLine);
+            }
+            const Position b{1, 1}, e{len(1) + 1, 1};
+            add(undoList, Kind::Delete, b, e, rangeText(b, e, SelectionMode::smNormal),
+                SelectionMode::smNormal);
+            removeRange(b, e, SelectionMode::smNormal);
+            return;
+        }
+        recordDeletion();
+        removeRange(selBegin(), selEnd(), active);
+    }
+    // The blanks and lines an insertion at p adds in free space, each recorded on its own.
+    void fillFreeSpace(Position p, const std::string& s, SelectionMode m) {
+        if (s.empty() || m == SelectionMode::smLine)
+            return;
+        if (lines.empty())
+            lines.push_back("");
+        const int n = (int)lines.size();
+        p.line = std::clamp(p.line, 1, n);
+        auto pad = [&](int y, int column) {
+            if (column - 1 <= len(y))
+                return;
+            const Position at{len(y) + 1, y};
+            const Position e =
+                insert(at, std::string(column - 1 - len(y), ' '), SelectionMode::smNormal);
+            add(undoList, Kind::Insert, at, e, "", SelectionMode::smNormal);
+        };
+        if (m == SelectionMode::smNormal) {
+            pad(p.line, p.column);
+            return;
+        }
+        const auto pieces = split(s);
+        const int x = disp(p.line, p.column);
+        const int missing = p.line - 1 + (int)pieces.size() - n;
+        if (missing > 0) {
+            const Position at{len(n) + 1, n};
+            std::string breaks;
+            for (int i = 0; i < missing; ++i)
+                breaks += "\r\n";
+            const Position e = insert(at, breaks, SelectionMode::smNormal);
+            add(undoList, Kind::Insert, at, e, "", SelectionMode::smNormal);
+        }
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            if (!pieces[i].empty())
+                pad(p.line + (int)i, colAt(p.line + (int)i, x));
+    }
     void setMode(SelectionMode m) {
         mode = active = m;
         bb = clampSel(bb);
@@ -399,14 +472,13 @@ public:
     }
     void setSelectedText(const std::string& s) {
         begin();
-        if (avail()) {
-            recordDeletion();
-            removeRange(selBegin(), selEnd(), active);
-        } else {
+        if (avail())
+            deleteSelection();
+        else
             active = mode;
-        }
         if (!s.empty()) {
             const Position start = caret;
+            fillFreeSpace(start, s, active);
             const Position e = insert(start, s, active);
             add(undoList, Kind::Insert, start, e,
                 active == SelectionMode::smColumn ? join(split(s)) : "", active);
@@ -421,6 +493,16 @@ public:
         setModified(false);
     }
     void undoOne() {
+        replaying = true;
+        undoOneRecord();
+        replaying = false;
+    }
+    void redoOne() {
+        replaying = true;
+        redoOneRecord();
+        replaying = false;
+    }
+    void undoOneRecord() {
         Record r = undoList.items.back();
         undoList.items.pop_back();
         if (r.kind == Kind::Insert || r.kind == Kind::Paste) {
@@ -441,7 +523,7 @@ public:
             add(redoList, r.kind, r.start, r.end, "", r.mode);
         }
     }
-    void redoOne() {
+    void redoOneRecord() {
         Record r = redoList.items.back();
         redoList.items.pop_back();
         if (r.kind == Kind::Insert || r.kind == Kind::Paste) {
@@ -525,14 +607,13 @@ public:
     void paste(const std::string& t, std::optional<SelectionMode> m) {
         begin();
         add(undoList, Kind::PasteBegin, caret, caret, "", active);
-        if (avail()) {
-            recordDeletion();
-            removeRange(selBegin(), selEnd(), active);
-        } else {
+        if (avail())
+            deleteSelection();
+        else
             active = mode;
-        }
         const SelectionMode pm = t.empty() ? SelectionMode::smNormal : m.value_or(active);
         const Position start = caret;
+        fillFreeSpace(start, t, pm);
         const Position e = insert(start, t, pm);
         add(undoList, Kind::Paste, start, e, pm == SelectionMode::smColumn ? join(split(t)) : "",
             pm);
