@@ -1,6 +1,6 @@
 #include "app/DocumentFile.h"
 
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <QFile>
 #include <QFileInfo>

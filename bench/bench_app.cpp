@@ -4,7 +4,7 @@
 #include "app/DocumentFile.h"
 #include "app/TAdvPageControl.h"
 #include "app/Unit1.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QApplication>

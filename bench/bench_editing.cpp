@@ -1,13 +1,13 @@
 // Replace-all and find-next through a large document with the linear engine, next to the steps
 // read literally (Text assembled again for every hit) on a small document in the same run.
 
-#include "../tests/editing/NaiveFindReplace.h"
 #include "app/Unit1.h"
 #include "editing/DialogService.h"
 #include "editing/FindReplace.h"
 #include "editing/TReplaceDialog.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
+#include "tests/support/NaiveFindReplace.h"
 
 #include <QAction>
 #include <QApplication>

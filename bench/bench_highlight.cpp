@@ -1,8 +1,8 @@
 // HTML highlighting throughput over a large generated page, scanned line by line the way the
 // editor does it, against a memchr pass over the same bytes measured in the same run.
 
+#include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynHTMLSyn.h"
-#include "editor/model/Cp1251.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The text model on a 2,000,000-line, ~100 MB HTML-like document: loading, typing with the
 // status-bar figures, offset conversions and memory, each beside a baseline from the same run.
 
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <chrono>
 #include <cstdio>

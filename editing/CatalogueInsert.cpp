@@ -1,7 +1,7 @@
 #include "editing/CatalogueInsert.h"
 
 #include "editing/Vspom.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 namespace CommandCatalogue {
 

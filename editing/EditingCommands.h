@@ -5,7 +5,7 @@
 
 #include "editing/CommandCatalogue.h"
 #include "editing/EditingHost.h"
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <QObject>
 

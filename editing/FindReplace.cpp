@@ -1,7 +1,7 @@
 #include "editing/FindReplace.h"
 
-#include "editor/model/Cp1251.h"
-#include "editor/model/EditorModel.h"
+#include "editor/base/Cp1251.h"
+#include "editor/document/EditorModel.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // text, and the two centred message boxes. The insertion operations live in VspomInsert.cpp,
 // the message boxes in VspomMessages.cpp.
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <string>
 #include <string_view>

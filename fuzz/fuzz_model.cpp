@@ -1,8 +1,8 @@
 // Drives the text model with edit sequences taken from the input, next to the naive reference
 // model, and stops at the first difference a caller could see.
 
-#include "editor/model/EditorModel.h"
-#include "tests/model/ReferenceModel.h"
+#include "editor/document/EditorModel.h"
+#include "tests/support/ReferenceModel.h"
 
 #include <algorithm>
 #include <cstdint>

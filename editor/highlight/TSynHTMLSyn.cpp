@@ -1,8 +1,8 @@
 #include "editor/highlight/TSynHTMLSyn.h"
 
+#include "editor/base/Cp1251.h"
 #include "editor/highlight/HtmlEntityTable.h"
 #include "editor/highlight/HtmlTagTable.h"
-#include "editor/model/Cp1251.h"
 
 namespace varlo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/TColor.h"
+#include "editor/base/TColor.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/EditorClipboard.h"
+#include "editor/document/EditorClipboard.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "editor/base/TColor.h"
+#include "editor/commands/EditorCommands.h"
+#include "editor/commands/TSynKeyStrokes.h"
+#include "editor/document/EditorModel.h"
+#include "editor/document/SplitVector.h"
 #include "editor/highlight/TSynHighlighterAttributes.h"
-#include "editor/model/EditorCommands.h"
-#include "editor/model/EditorModel.h"
-#include "editor/model/SplitVector.h"
-#include "editor/model/TColor.h"
-#include "editor/model/TSynKeyStrokes.h"
 #include "editor/widget/TSynGutter.h"
 
 #include <QAbstractScrollArea>

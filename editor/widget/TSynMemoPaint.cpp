@@ -1,8 +1,8 @@
 // Painting of TSynMemo: the text rows with their tokens, the selection, the caret-line band,
 // the right edge, the gutter and the caret.
 
+#include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynCustomHighlighter.h"
-#include "editor/model/Cp1251.h"
 #include "editor/widget/HighlighterWalk.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"

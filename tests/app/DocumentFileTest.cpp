@@ -1,5 +1,5 @@
 #include "app/DocumentFile.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <QDir>
 #include <QFile>

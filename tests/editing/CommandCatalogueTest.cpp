@@ -1,7 +1,7 @@
 #include "editing/CommandCatalogue.h"
 #include "EditorFixture.h"
 #include "editing/CatalogueInsert.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <gtest/gtest.h>
 

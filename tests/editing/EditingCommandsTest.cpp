@@ -4,7 +4,7 @@
 #include "editing/EditingHost.h"
 #include "editing/TFindDialog.h"
 #include "editing/TReplaceDialog.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <gtest/gtest.h>

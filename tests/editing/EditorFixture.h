@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <cstdint>
 #include <memory>

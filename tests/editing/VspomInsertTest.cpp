@@ -1,6 +1,6 @@
 #include "EditorFixture.h"
 #include "editing/Vspom.h"
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include "editor/widget/SystemColors.h"
 

@@ -1,5 +1,5 @@
 #include "editor/widget/QtEditorClipboard.h"
-#include "editor/model/EditorModel.h"
+#include "editor/document/EditorModel.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

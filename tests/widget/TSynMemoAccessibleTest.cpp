@@ -2,8 +2,8 @@
 // joined Text, whatever it asks and whenever it asks.
 
 #include "editor/widget/TSynMemoAccessible.h"
-#include "editor/model/EditorCommands.h"
-#include "editor/widget/QtCp1251.h"
+#include "editor/commands/EditorCommands.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "WidgetFixture.h"
 
-#include "editor/model/Cp1251.h"
+#include "editor/base/Cp1251.h"
 
 #include <QAccessible>
 #include <QAction>
