@@ -617,6 +617,8 @@ void EditorModel::deleteSelection() {
 // gives back exactly the lines there were and no empty line more.
 void EditorModel::deleteSelectionRecorded() {
     const int n = lineCount();
+    if (n == 0)
+        return; // a selection in an empty text holds nothing to remove
     if (activeSelectionMode_ == SelectionMode::smLine && n > 0 && selectionBegin().line <= 1 &&
         selectionEnd().line >= n) {
         if (n > 1) {

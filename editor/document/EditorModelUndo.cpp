@@ -103,7 +103,13 @@ void EditorModel::redoItem() {
         if (item.mode == SelectionMode::smColumn) {
             removed = removeColumn(item.start, item.text);
         } else {
+            // Lines removed up to the last one keep its line end in the record, as a deletion
+            // of the selection records them, so that undo puts them back as whole lines.
+            const bool toLastLine = item.mode == SelectionMode::smLine &&
+                                    maxPosition(item.start, item.end).line >= lineCount();
             removed = removeRange(item.start, item.end, item.mode);
+            if (toLastLine)
+                removed += "\r\n";
         }
         undo_.addChange(item.kind, item.start, item.end, std::move(removed), item.mode);
     } else if (item.kind == UndoKind::Caret) {

@@ -413,6 +413,8 @@ public:
     // then the last one's text, so that undo gives back no extra empty line.
     void deleteSelection() {
         const int n = (int)lines.size();
+        if (n == 0)
+            return;
         if (active == SelectionMode::smLine && n > 0 && selBegin().line <= 1 &&
             selEnd().line >= n) {
             if (n > 1) {
@@ -531,9 +533,13 @@ public:
             add(undoList, r.kind, r.start, r.end, r.mode == SelectionMode::smColumn ? r.text : "",
                 r.mode);
         } else if (r.kind == Kind::Delete) {
+            const bool toLastLine = r.mode == SelectionMode::smLine &&
+                                    std::max(r.start.line, r.end.line) >= (int)lines.size();
             std::string removed = r.mode == SelectionMode::smColumn
                                       ? removeColumn(r.start, r.text)
                                       : removeRange(r.start, r.end, r.mode);
+            if (toLastLine)
+                removed += "\r\n";
             add(undoList, r.kind, r.start, r.end, removed, r.mode);
         } else if (r.kind == Kind::GroupBreak) {
             if (undoList.items.empty() || undoList.items.back().kind != Kind::GroupBreak)
