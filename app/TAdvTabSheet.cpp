@@ -14,11 +14,15 @@ TAdvTabSheet::TAdvTabSheet(QWidget* parent) : QWidget(parent) {
 
 void TAdvTabSheet::setCaption(const QString& caption) {
     caption_ = caption;
+    // A screen reader names the editor after its page.
+    if (editor_)
+        editor_->setAccessibleName(caption);
     emit captionChanged();
 }
 
 void TAdvTabSheet::placeEditor(TSynMemo* editor) {
     editor_ = editor;
+    editor->setAccessibleName(caption_);
     editor->setParent(this);
     layout()->addWidget(editor);
     editor->show();

@@ -30,6 +30,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace varlo {
@@ -255,8 +256,13 @@ QAction* TForm1::toolBarSlot(ToolBarGroup group) {
     return group == ToolBarGroup::UndoRedo ? undoRedoSlot_ : tagsSlot_;
 }
 
+namespace {
+// The panes' widths as designed; a longer text widens its pane so that no digit is cut.
+constexpr int kPaneWidths[5] = {145, 169, 139, 158, 66};
+} // namespace
+
 void TForm1::createStatusBar() {
-    static constexpr int kWidths[5] = {145, 169, 139, 158, 66};
+    const auto& kWidths = kPaneWidths;
     static const char* const kDesigned[5] = {"Всего символов ", "Выделеные символы",
                                              "Количество строк", "Символов на строке", ""};
     QStatusBar* bar = statusBar();
@@ -552,7 +558,10 @@ void TForm1::showModifiedInStatusBar() {
 }
 
 void TForm1::setPane(int pane, const QString& text) {
-    RzStatusPane[pane - 1]->setText(text);
+    QLabel* label = RzStatusPane[pane - 1];
+    label->setText(text);
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() + 4;
+    label->setFixedWidth(std::max(kPaneWidths[pane - 1], needed));
 }
 
 // --- Status bar

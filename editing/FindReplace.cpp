@@ -132,10 +132,55 @@ bool findStep(EditorModel& editor, const Query& query, bool down) {
     return true;
 }
 
+namespace {
+
+// Every occurrence from `from` on, left to right, as one edit: the span from the first hit to the
+// end of the last is rewritten with the hits replaced, exactly as replacing them one by one and
+// searching on after each replacement would leave it (the replaced text is never searched again),
+// and the caret ends after the last replacement. False, with nothing changed, when the span holds
+// a line break character inside a line, which a rewrite would turn into a line end of its own.
+bool replaceAllAtOnce(EditorModel& editor, const Query& query, std::int64_t from) {
+    const auto first = searchDown(editor, query.find, from, query.matchCase);
+    if (!first)
+        return true;
+    const std::string text = editor.textBetween(*first, editor.textLength());
+    std::string haystack = query.matchCase ? std::string() : text;
+    if (!query.matchCase)
+        lowerInPlace(haystack);
+    const std::string_view hay = query.matchCase ? std::string_view(text) : haystack;
+    const std::string f = prepared(query.find, query.matchCase);
+    std::string out;
+    out.reserve(text.size());
+    std::size_t end = 0;
+    for (std::size_t hit = hay.find(f); hit != std::string_view::npos; hit = hay.find(f, end)) {
+        out.append(text, end, hit - end);
+        out += query.replace;
+        end = hit + f.size();
+    }
+    const std::string_view span = std::string_view(text).substr(0, end);
+    const Position b = editor.textOffsetToPosition(*first);
+    const Position e = editor.textOffsetToPosition(*first + static_cast<std::int64_t>(end));
+    const auto breaks =
+        std::count(span.begin(), span.end(), '\r') + std::count(span.begin(), span.end(), '\n');
+    if (breaks != 2 * static_cast<std::ptrdiff_t>(e.line - b.line))
+        return false;
+    editor.setCaretAndSelection(e, b, e);
+    editor.setSelectedText(out);
+    return true;
+}
+
+} // namespace
+
 Outcome replaceSearchStep(EditorModel& editor, const Query& query, bool replaceAll) {
     std::int64_t searchFrom = editor.selectionStart();
     if (!replaceAll)
         searchFrom += editor.selectionLength();
+    // A search text without line break characters lies within one line each time it is found;
+    // the hits are then stream selections, as in the normal mode.
+    const bool oneLine = query.find.find_first_of("\r\n") == std::string_view::npos;
+    if (replaceAll && oneLine && editor.activeSelectionMode() == SelectionMode::smNormal &&
+        replaceAllAtOnce(editor, query, searchFrom))
+        return Outcome::ReplacedAll;
     const auto flen = static_cast<std::int64_t>(query.find.size());
     for (;;) {
         const auto hit = searchDown(editor, query.find, searchFrom, query.matchCase);
@@ -151,6 +196,10 @@ Outcome replaceSearchStep(EditorModel& editor, const Query& query, bool replaceA
 }
 
 std::optional<Outcome> replaceStep(EditorModel& editor, const Query& query, bool replaceAll) {
+    // Replace-all, with the selection it replaces first, is one undo step.
+    std::optional<UndoBlock> block;
+    if (replaceAll)
+        block.emplace(editor);
     if (!editor.selectedText().empty())
         editor.setSelectedText(query.replace);
     if (!replaceAll)

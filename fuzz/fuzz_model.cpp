@@ -4,7 +4,9 @@
 #include "editor/document/EditorModel.h"
 #include "tests/support/ReferenceModel.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <cstdlib>
 #include <string>
 
@@ -33,6 +35,20 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Small numbers around the text mostly, sometimes the ends of the integer range.
+std::int64_t wild(Input& in) {
+    switch (in.byte() % 8) {
+    case 0:
+        return std::numeric_limits<int>::min();
+    case 1:
+        return std::numeric_limits<int>::max();
+    case 2:
+        return std::numeric_limits<std::int64_t>::max() / 2;
+    default:
+        return in.number(-4, 60);
+    }
+}
+
 void check(bool ok) {
     if (!ok)
         std::abort();
@@ -52,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (in.more() && ++steps < 400) {
         const int n = static_cast<int>(r.lines.size());
         auto position = [&] { return Position{in.number(0, 12), in.number(0, n + 1)}; };
-        switch (in.byte() % 12) {
+        switch (in.byte() % 13) {
         case 0:
         case 1: {
             const std::string s = in.text(6);
@@ -112,6 +128,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const bool v = in.byte() % 2;
             m.setModified(v);
             r.setModified(v);
+            break;
+        }
+        case 11: {
+            // Read-only queries with any argument: they answer and leave everything as it was.
+            const std::string before = m.text();
+            const Position caret = m.caret(), b = m.blockAnchor(), e = m.blockEnd();
+            const std::int64_t from = wild(in), to = wild(in);
+            const auto length = static_cast<std::int64_t>(before.size());
+            const std::int64_t f = std::clamp<std::int64_t>(from, 0, length);
+            const std::int64_t t = std::clamp<std::int64_t>(to, f, length);
+            check(m.textBetween(from, to) == before.substr(f, t - f));
+            const Position p{static_cast<int>(wild(in)), static_cast<int>(wild(in))};
+            const std::int64_t inLine = m.textOffsetInLine(p);
+            check(inLine >= 0 && inLine <= length);
+            m.textOffsetToPosition(from);
+            m.positionToTextOffset(p);
+            m.line(p.line);
+            m.lineLength(p.line);
+            m.linePart(p.line, p.column, static_cast<int>(wild(in)));
+            m.displayColumn(p.line, p.column);
+            m.columnAtDisplay(p.line, p.column);
+            m.columnStartingAt(p.line, p.column);
+            m.rangeText(p, Position{static_cast<int>(wild(in)), static_cast<int>(wild(in))},
+                        static_cast<SelectionMode>(in.number(0, 2)));
+            for (int i = -1; i <= m.selectionRangeCount(); ++i) {
+                const auto [sb, se] = m.selectionRange(i);
+                check(0 <= sb && sb <= se && se <= length);
+            }
+            m.bookmark(static_cast<int>(wild(in)));
+            check(m.text() == before && m.caret() == caret && m.blockAnchor() == b &&
+                  m.blockEnd() == e);
             break;
         }
         default:

@@ -6,7 +6,7 @@ set -euo pipefail
 want=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
       fonts-liberation fonts-dejavu qt6-translations-l10n fp-utils-3.2.2 xdg-utils)
 if [ "${1:-run}" = test ]; then
-    want+=(clang libclang-rt-14-dev xvfb xauth xdotool x11-utils)
+    want+=(clang libclang-rt-14-dev xvfb xauth xdotool x11-utils dbus at-spi2-core python3-pyatspi)
 fi
 missing=()
 for p in "${want[@]}"; do

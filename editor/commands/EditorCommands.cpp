@@ -790,8 +790,8 @@ void EditorCommands::blockUnindent() {
             p.column = std::max(1, p.column - removed[static_cast<std::size_t>(p.line - first)]);
         return p;
     };
-    model_.setCaretAndSelection(shifted(model_.caret() == moving ? moving : model_.caret()),
-                                shifted(anchor), shifted(moving));
+    // The caret stays at the selection's moving end (the removals moved it to each line start).
+    model_.setCaretAndSelection(shifted(moving), shifted(anchor), shifted(moving));
 }
 
 void EditorCommands::setMarker(int n) {
@@ -933,6 +933,7 @@ bool EditorCommands::dragDrop(Position drop, bool copy) {
                 drop.line -= e.line - b.line;
         }
     }
+    model_.fillFreeSpaceRecorded(drop, text, mode);
     const Position end = model_.insertText(drop, text, mode);
     model_.undoList().addChange(UndoKind::DragDropInsert, drop, end,
                                 mode == SelectionMode::smColumn ? text : std::string(), mode);

@@ -3,6 +3,7 @@
 #include "editor/document/LineSplit.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace varlo {
 
@@ -223,6 +224,9 @@ Position EditorModel::textOffsetToPosition(std::int64_t v) const {
     const int n = lineCount();
     if (n == 0)
         return Position{1, 1};
+    // An offset before the text is its start; one far past it is the end of the walk (below),
+    // so no column needs more than an int.
+    v = std::clamp<std::int64_t>(v, 0, textLength() + 2);
     const auto y = static_cast<int>(lines_.lineOfTextOffset(v));
     const std::int64_t consumed = lines_.textOffsetOfLine(y);
     if (consumed + lineLength(y) + 2 > v)
@@ -234,7 +238,73 @@ Position EditorModel::textOffsetToPosition(std::int64_t v) const {
 std::int64_t EditorModel::positionToTextOffset(Position p) const {
     const int m = std::min(lineCount(), p.line);
     const std::int64_t before = m >= 1 ? lines_.textOffsetOfLine(m - 1) : 0;
-    return before + p.column - 1;
+    return before + static_cast<std::int64_t>(p.column) - 1;
+}
+
+std::int64_t EditorModel::textOffsetInLine(Position p) const {
+    const int n = lineCount();
+    if (n == 0)
+        return 0;
+    p.line = std::clamp(p.line, 1, n);
+    p.column = std::clamp(p.column, 1, lineLength(p.line - 1) + 1);
+    return lines_.textOffsetOfLine(p.line - 1) + p.column - 1;
+}
+
+int EditorModel::selectionRangeCount() const {
+    if (!selectionAvailable())
+        return 0;
+    if (activeSelectionMode_ != SelectionMode::smColumn)
+        return 1;
+    return selectionEnd().line - selectionBegin().line + 1;
+}
+
+std::pair<std::int64_t, std::int64_t> EditorModel::selectionRange(int i) const {
+    if (i < 0 || i >= selectionRangeCount())
+        return {0, 0};
+    Position b = selectionBegin();
+    Position e = selectionEnd();
+    if (!orderRange(b, e))
+        return {0, 0};
+    switch (activeSelectionMode_) {
+    case SelectionMode::smNormal:
+        return {textOffsetInLine(b), textOffsetInLine(e)};
+    case SelectionMode::smLine: {
+        const std::int64_t end =
+            e.line < lineCount() ? textOffsetInLine({1, e.line + 1}) : textLength();
+        return {textOffsetInLine({1, b.line}), end};
+    }
+    case SelectionMode::smColumn:
+        break;
+    }
+    const auto [xl, xr] = columnEdges(b, e);
+    const int y = b.line + i;
+    return {textOffsetInLine({columnStartingAt(y, xl), y}),
+            textOffsetInLine({columnStartingAt(y, xr), y})};
+}
+
+std::string EditorModel::textBetween(std::int64_t from, std::int64_t to) const {
+    const std::int64_t length = textLength();
+    from = std::clamp<std::int64_t>(from, 0, length);
+    to = std::clamp<std::int64_t>(to, from, length);
+    std::string out;
+    if (from == to)
+        return out;
+    out.reserve(static_cast<std::size_t>(to - from));
+    // Line y covers [textOffsetOfLine(y), textOffsetOfLine(y + 1)): its bytes, then its CR LF.
+    for (auto y = lines_.lineOfTextOffset(from); y < lines_.count() && from < to; ++y) {
+        const std::int64_t start = lines_.textOffsetOfLine(y);
+        const std::int64_t len = lines_.length(y);
+        const std::int64_t col = from - start;
+        if (col < len) {
+            const std::int64_t n = std::min(len - col, to - from);
+            out += lines_.part(y, col, n);
+            from += n;
+        }
+        static constexpr char kBreak[] = "\r\n";
+        for (std::int64_t k = from - start - len; k < 2 && from < to; ++k, ++from)
+            out += kBreak[k];
+    }
+    return out;
 }
 
 std::int64_t EditorModel::selectionStart() const {
@@ -270,6 +340,10 @@ std::string EditorModel::selectedText() const {
 }
 
 int EditorModel::displayColumn(int line, int column) const {
+    if (line < 1 || line > lineCount())
+        line = 0;
+    // Beyond the free space no column is reachable; the bound keeps the sums within an int.
+    column = std::clamp(column, 1, std::numeric_limits<int>::max() / 2);
     const int len = lineLength(line - 1);
     const int inLine = std::clamp(column - 1, 0, len);
     int x = 0;
@@ -282,7 +356,8 @@ int EditorModel::displayColumn(int line, int column) const {
 }
 
 int EditorModel::columnAtDisplay(int line, int x) const {
-    const std::string s = lines_.line(line - 1);
+    x = std::clamp(x, 1, std::numeric_limits<int>::max() / 2);
+    const std::string s = line >= 1 ? lines_.line(line - 1) : std::string();
     int pos = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const int w = s[i] == '\t' ? tabWidth_ - pos % tabWidth_ : 1;
@@ -294,7 +369,8 @@ int EditorModel::columnAtDisplay(int line, int x) const {
 }
 
 int EditorModel::columnStartingAt(int line, int x) const {
-    const std::string s = lines_.line(line - 1);
+    x = std::clamp(x, 1, std::numeric_limits<int>::max() / 2);
+    const std::string s = line >= 1 ? lines_.line(line - 1) : std::string();
     int pos = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (pos + 1 >= x)
@@ -351,6 +427,10 @@ void EditorModel::linesRemoved(int line, int n) {
 
 // ---------------------------------------------------------------------------------------------
 // Unrecorded edits
+
+std::vector<std::string_view> EditorModel::piecesOf(std::string_view s) const {
+    return replaying_ ? splitJoinedLines(s) : splitLines(s);
+}
 
 // Puts the ends' lines within the text, then the ends in order (a record made before other
 // edits may name lines that are gone); false when there is no text.
@@ -410,7 +490,7 @@ Position EditorModel::insertText(Position p, std::string_view s, SelectionMode m
         insertColumn(p, s);
         return caret_;
     }
-    std::vector<std::string_view> pieces = splitLines(s);
+    std::vector<std::string_view> pieces = piecesOf(s);
     const int y = p.line - 1;
     // Normal mode: the caret line is cut at the caret (padded with spaces when the caret stands
     // past its end); the text's pieces go between the two parts.
@@ -446,7 +526,7 @@ Position EditorModel::insertText(Position p, std::string_view s, SelectionMode m
 // The text's lines go in as whole lines above p's line (after the last line when p lies below
 // it); a final line end adds no empty line. Returns the end of the last inserted line.
 Position EditorModel::insertLines(Position p, std::string_view s) {
-    std::vector<std::string_view> pieces = splitLines(s);
+    std::vector<std::string_view> pieces = piecesOf(s);
     if (pieces.size() > 1 && pieces.back().empty())
         pieces.pop_back();
     const int y = std::clamp(p.line - 1, 0, lineCount());
@@ -472,8 +552,11 @@ std::string EditorModel::removeRange(Position b, Position e, SelectionMode mode)
     if (mode == SelectionMode::smLine) {
         const int first = b.line - 1;
         const int count = e.line - b.line + 1;
-        if (count == n) {
-            // The last remaining line is emptied instead of removed.
+        // The last remaining line is emptied instead of removed, except when undo takes out
+        // lines that went into an empty text: no line is the empty text they went into, so
+        // that redo puts them back with no empty line more.
+        const bool keepOne = count == n && !replaying_;
+        if (keepOne) {
             lines_.replaceLine(0, {});
             lines_.removeLines(1, n - 1);
             linesRemoved(1, n - 1);
@@ -484,7 +567,7 @@ std::string EditorModel::removeRange(Position b, Position e, SelectionMode mode)
         caret_ = clampCaret(Position{1, b.line});
         collapseOntoCaret();
         notify(ModelChange::Lines | ModelChange::Caret | ModelChange::Selection, first, count,
-               count == n ? 1 : 0);
+               keepOne ? 1 : 0);
         return removed;
     }
     const int by = b.line - 1;
@@ -529,16 +612,84 @@ void EditorModel::deleteSelection() {
         removeRange(selectionBegin(), selectionEnd(), activeSelectionMode_);
 }
 
+// Removing every line in line mode leaves one empty line. It is recorded as the removal of the
+// lines above the last one and the emptying of the last one, so that undo, putting back each,
+// gives back exactly the lines there were and no empty line more.
+void EditorModel::deleteSelectionRecorded() {
+    const int n = lineCount();
+    if (n == 0)
+        return; // a selection in an empty text holds nothing to remove
+    if (activeSelectionMode_ == SelectionMode::smLine && n > 0 && selectionBegin().line <= 1 &&
+        selectionEnd().line >= n) {
+        if (n > 1) {
+            const Position b{1, 1};
+            const Position e{1, n - 1};
+            undo_.addChange(UndoKind::Delete, b, e, rangeText(b, e, SelectionMode::smLine),
+                            SelectionMode::smLine);
+            removeRange(b, e, SelectionMode::smLine);
+        }
+        const Position b{1, 1};
+        const Position e{lineLength(0) + 1, 1};
+        undo_.addChange(UndoKind::Delete, b, e, rangeText(b, e, SelectionMode::smNormal),
+                        SelectionMode::smNormal);
+        removeRange(b, e, SelectionMode::smNormal);
+        return;
+    }
+    recordSelectionDeletion();
+    deleteSelection();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Recorded edits
+
+void EditorModel::fillFreeSpaceRecorded(Position p, std::string_view s, SelectionMode mode) {
+    if (s.empty() || mode == SelectionMode::smLine)
+        return;
+    if (lineCount() == 0) {
+        // No lines and one empty line are the same empty text; the insertion needs the line.
+        lines_.insertLine(0, {});
+        notify(ModelChange::Lines, 0, 0, 1);
+    }
+    const int n = lineCount();
+    p.line = std::clamp(p.line, 1, n);
+    auto pad = [&](int line, int column) {
+        const int len = lineLength(line - 1);
+        if (column - 1 <= len)
+            return;
+        const Position lineEnd{len + 1, line};
+        const Position end =
+            insertText(lineEnd, std::string(static_cast<std::size_t>(column - 1 - len), ' '),
+                       SelectionMode::smNormal);
+        undo_.addChange(UndoKind::Insert, lineEnd, end, {}, SelectionMode::smNormal);
+    };
+    if (mode == SelectionMode::smNormal) {
+        pad(p.line, p.column);
+        return;
+    }
+    const std::vector<std::string_view> pieces = splitLines(s);
+    const int x = displayColumn(p.line, p.column);
+    const int missing = p.line - 1 + static_cast<int>(pieces.size()) - n;
+    if (missing > 0) {
+        const Position lastEnd{lineLength(n - 1) + 1, n};
+        std::string breaks;
+        for (int i = 0; i < missing; ++i)
+            breaks += "\r\n";
+        const Position end = insertText(lastEnd, breaks, SelectionMode::smNormal);
+        undo_.addChange(UndoKind::Insert, lastEnd, end, {}, SelectionMode::smNormal);
+    }
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const int line = p.line + static_cast<int>(i);
+        if (!pieces[i].empty())
+            pad(line, columnStartingAt(line, x));
+    }
+}
 
 void EditorModel::setSelectedText(std::string_view s) {
     if (readOnly)
         return;
     UndoBlock block(*this);
     if (selectionAvailable()) {
-        recordSelectionDeletion();
-        deleteSelection();
+        deleteSelectionRecorded();
     } else {
         activeSelectionMode_ = selectionMode_;
     }
@@ -546,6 +697,7 @@ void EditorModel::setSelectedText(std::string_view s) {
         return;
     const Position start = caret_;
     const SelectionMode mode = activeSelectionMode_;
+    fillFreeSpaceRecorded(start, s, mode);
     const Position end = insertText(start, s, mode);
     // A column insertion is recorded too (with its pieces), so that undo takes it out again.
     undo_.addChange(UndoKind::Insert, start, end,
@@ -596,8 +748,7 @@ void EditorModel::paste() {
     UndoBlock block(*this);
     undo_.addChange(UndoKind::PasteBegin, caret_, caret_, {}, activeSelectionMode_);
     if (selectionAvailable()) {
-        recordSelectionDeletion();
-        deleteSelection();
+        deleteSelectionRecorded();
     } else {
         activeSelectionMode_ = selectionMode_;
     }
@@ -606,6 +757,7 @@ void EditorModel::paste() {
     const SelectionMode mode = content->text.empty() ? SelectionMode::smNormal
                                                      : content->mode.value_or(activeSelectionMode_);
     const Position start = caret_;
+    fillFreeSpaceRecorded(start, content->text, mode);
     const Position end = insertText(start, content->text, mode);
     undo_.addChange(UndoKind::Paste, start, end,
                     mode == SelectionMode::smColumn ? joinPieces(splitLines(content->text))

@@ -103,8 +103,20 @@ public:
     // Recorded: replaces the selection or inserts at the caret; one undo step, one OnChange.
     void setSelectedText(std::string_view s);
 
+    // Every query below accepts any argument and clamps it; none changes the model.
     Position textOffsetToPosition(std::int64_t offset) const;
     std::int64_t positionToTextOffset(Position p) const;
+    // The bytes of Text in [from, to), both clamped to the text; an offset may fall between the
+    // CR and the LF of a line break.
+    std::string textBetween(std::int64_t from, std::int64_t to) const;
+    // The Text offset of p with its line put within the text and its column within the line
+    // (free space past the end counts as the end of the line).
+    std::int64_t textOffsetInLine(Position p) const;
+    // The selection as ranges of Text offsets [first, second): none without a selection; a
+    // stream one; the whole lines, line breaks included, in line mode; one per line in column
+    // mode (possibly empty where a line ends left of the rectangle).
+    int selectionRangeCount() const;
+    std::pair<std::int64_t, std::int64_t> selectionRange(int i) const;
 
     // Screen cell (1-based) where column `column` of line `line` (1-based) starts, tabs
     // advancing to the next multiple of TabWidth; past the line end one cell per column.
@@ -144,6 +156,11 @@ public:
     // caret where the operation says (after the text, at begin) with nothing selected.
     Position insertText(Position p, std::string_view s, SelectionMode mode);
     std::string removeRange(Position begin, Position end, SelectionMode mode);
+    // Before an insertion of s at p in the mode: the blanks that pad a line up to where a piece
+    // goes in, and the lines that a column adds below the text, are put in as recorded
+    // insertions of their own, so that undo takes them out again and gives back the lines as
+    // they were. The caller's undo block holds them with the insertion.
+    void fillFreeSpaceRecorded(Position p, std::string_view s, SelectionMode mode);
     // The text of [begin, end) in the mode, as SelectedText reads it.
     std::string rangeText(Position begin, Position end, SelectionMode mode) const;
 
@@ -178,6 +195,7 @@ private:
     Position clampSelectionEnd(Position p) const;
     void collapseOntoCaret();
     void deleteSelection();
+    void deleteSelectionRecorded();
     void recordSelectionDeletion();
     void undoItem();
     void redoItem();
@@ -189,6 +207,9 @@ private:
     std::string columnText(Position begin, Position end) const;
     void removeColumnRect(Position begin, Position end);
     void linesInserted(int line, int n);
+    // The lines of text to insert: split at every kind of line end, or, while undo and redo put
+    // back text that the model joined, only at CR LF.
+    std::vector<std::string_view> piecesOf(std::string_view s) const;
     void linesRemoved(int line, int n);
 
     LineStore lines_;
@@ -205,6 +226,7 @@ private:
     std::array<std::optional<Position>, 10> bookmarks_{};
     std::vector<EditorObserver*> observers_;
     EditorClipboard* clipboard_ = nullptr;
+    bool replaying_ = false;
 };
 
 // Opens an UndoBlock for its lifetime.

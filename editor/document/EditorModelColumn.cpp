@@ -31,7 +31,7 @@ std::string EditorModel::columnText(Position b, Position e) const {
 // Each piece goes in at the same screen column on successive lines, lines being added and
 // padded with spaces where needed; an empty piece leaves its line alone.
 void EditorModel::insertColumn(Position p, std::string_view s) {
-    const std::vector<std::string_view> pieces = splitLines(s);
+    const std::vector<std::string_view> pieces = piecesOf(s);
     const int x = displayColumn(p.line, p.column);
     const int before = lineCount();
     Position after = p;
@@ -59,7 +59,7 @@ void EditorModel::insertColumn(Position p, std::string_view s) {
 // Removes, on successive lines from p's, as many characters as each piece holds at p's screen
 // column: the exact reverse of insertColumn.
 std::string EditorModel::removeColumn(Position p, std::string_view text) {
-    const std::vector<std::string_view> pieces = splitLines(text);
+    const std::vector<std::string_view> pieces = piecesOf(text);
     const int x = displayColumn(p.line, p.column);
     std::vector<std::string> removed;
     int last = p.line - 1;

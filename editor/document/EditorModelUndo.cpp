@@ -36,7 +36,21 @@ bool isRemoveKind(UndoKind k) {
 // ---------------------------------------------------------------------------------------------
 // Undo and redo
 
+// A record's text was joined by the model, so its lone CRs and LFs are bytes of its lines.
+class Replaying {
+public:
+    explicit Replaying(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    ~Replaying() { flag_ = saved_; }
+    Replaying(const Replaying&) = delete;
+    Replaying& operator=(const Replaying&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
 void EditorModel::undoItem() {
+    const Replaying replaying(replaying_);
     TSynUndoItem item = undo_.pop();
     if (isInsertKind(item.kind)) {
         std::string removed = item.mode == SelectionMode::smColumn
@@ -77,6 +91,7 @@ void EditorModel::undoItem() {
 }
 
 void EditorModel::redoItem() {
+    const Replaying replaying(replaying_);
     TSynUndoItem item = redo_.pop();
     if (isInsertKind(item.kind)) {
         insertText(item.start, item.text, item.mode);
@@ -88,7 +103,13 @@ void EditorModel::redoItem() {
         if (item.mode == SelectionMode::smColumn) {
             removed = removeColumn(item.start, item.text);
         } else {
+            // Lines removed up to the last one keep its line end in the record, as a deletion
+            // of the selection records them, so that undo puts them back as whole lines.
+            const bool toLastLine = item.mode == SelectionMode::smLine &&
+                                    maxPosition(item.start, item.end).line >= lineCount();
             removed = removeRange(item.start, item.end, item.mode);
+            if (toLastLine)
+                removed += "\r\n";
         }
         undo_.addChange(item.kind, item.start, item.end, std::move(removed), item.mode);
     } else if (item.kind == UndoKind::Caret) {

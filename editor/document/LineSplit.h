@@ -23,6 +23,19 @@ inline std::vector<std::string_view> splitLines(std::string_view s) {
     return pieces;
 }
 
+// Splits only at CR LF: the breaks between lines in text that the model itself joined (what undo
+// and redo put back), whose lines may hold a lone CR or LF of their own.
+inline std::vector<std::string_view> splitJoinedLines(std::string_view s) {
+    std::vector<std::string_view> pieces;
+    std::size_t from = 0;
+    for (std::size_t i = s.find("\r\n"); i != std::string_view::npos; i = s.find("\r\n", from)) {
+        pieces.push_back(s.substr(from, i - from));
+        from = i + 2;
+    }
+    pieces.push_back(s.substr(from));
+    return pieces;
+}
+
 inline std::string joinPieces(const std::vector<std::string_view>& pieces) {
     std::string out;
     for (std::size_t i = 0; i < pieces.size(); ++i) {

@@ -232,18 +232,16 @@ void TSynMemo::fontChanged() {
     viewport()->update();
 }
 
+// The digit field holds DigitCount digits and, whether or not AutoSize is on, every digit of the
+// largest line number: the gutter widens rather than cut a number's first digits off.
 int TSynMemo::gutterDigits() const {
-    int digits = std::max(1, gutter_.DigitCount);
-    if (gutter_.AutoSize) {
-        int n = std::max(1, model_->lineCount()) - 1 + gutter_.LineNumberStart;
-        int d = 1;
-        while (n >= 10) {
-            n /= 10;
-            ++d;
-        }
-        digits = std::max(digits, d);
+    long long n = std::max(1, model_->lineCount()) - 1LL + gutter_.LineNumberStart;
+    int d = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++d;
     }
-    return digits;
+    return std::max({1, gutter_.DigitCount, d});
 }
 
 int TSynMemo::gutterWidth() const {
@@ -374,26 +372,51 @@ void TSynMemo::modelChanged(const ModelChange& change) {
         scrollBarsPending_ = true;
         schedulePending();
     }
-    if (QAccessible::isActive()) {
-        if (change.what & ModelChange::Lines) {
-            QAccessibleEvent ev(this, QAccessible::TextUpdated);
-            QAccessible::updateAccessibility(&ev);
-        }
-        if (change.what & (ModelChange::Caret | ModelChange::Lines)) {
-            QAccessibleTextCursorEvent ev(
-                this, static_cast<int>(model_->positionToTextOffset(model_->caret())));
-            QAccessible::updateAccessibility(&ev);
-        }
-        if (change.what & ModelChange::Selection) {
-            QAccessibleEvent ev(this, QAccessible::TextSelectionChanged);
-            QAccessible::updateAccessibility(&ev);
-        }
-    }
+    notifyAccessibility(change);
     if (change.what & ModelChange::Caret) {
         caretPending_ = true;
         schedulePending();
     }
     viewport()->update();
+}
+
+// Screen readers hear of every change as the text that went and the text that came at one offset;
+// the text that went is no longer there and stands as that many blanks, as Qt's own text widgets
+// report it. Each event is of the class its type calls for: the bridge reads them as such.
+void TSynMemo::notifyAccessibility(const ModelChange& change) {
+    const std::int64_t oldLength = notifiedLength_;
+    const std::int64_t length = model_->textLength();
+    notifiedLength_ = length;
+    if (!QAccessible::isActive())
+        return;
+    if (const auto c = textChangeOf(*model_, change, oldLength)) {
+        const QString inserted = fromBytes(c->inserted);
+        const QString gone(static_cast<qsizetype>(c->removed), QLatin1Char(' '));
+        const int at = static_cast<int>(c->position);
+        if (c->removed == 0) {
+            QAccessibleTextInsertEvent ev(this, at, inserted);
+            QAccessible::updateAccessibility(&ev);
+        } else if (inserted.isEmpty()) {
+            QAccessibleTextRemoveEvent ev(this, at, gone);
+            QAccessible::updateAccessibility(&ev);
+        } else {
+            QAccessibleTextUpdateEvent ev(this, at, gone, inserted);
+            QAccessible::updateAccessibility(&ev);
+        }
+    }
+    if (change.what & (ModelChange::Caret | ModelChange::Lines)) {
+        QAccessibleTextCursorEvent ev(this,
+                                      static_cast<int>(model_->textOffsetInLine(model_->caret())));
+        QAccessible::updateAccessibility(&ev);
+    }
+    if (change.what & ModelChange::Selection) {
+        QAccessibleTextSelectionEvent ev(this, 0, 0);
+        if (model_->selectionRangeCount() > 0) {
+            const auto [b, e] = model_->selectionRange(0);
+            ev.setSelection(static_cast<int>(b), static_cast<int>(e));
+        }
+        QAccessible::updateAccessibility(&ev);
+    }
 }
 
 void TSynMemo::schedulePending() {

@@ -207,6 +207,7 @@ private:
     void flushPending();
     bool isMenuShortcut(const QKeyEvent* e) const;
     void showScrollHint(bool dragging);
+    void notifyAccessibility(const ModelChange& change);
     bool inSelection(Position p) const;
     void gotoAndShow(Position p, bool select);
     void autoScrollStep();
@@ -253,6 +254,10 @@ private:
     // caret half a million times) before the view follows it and the caret blink restarts.
     bool caretPending_ = false;
     bool pendingScheduled_ = false;
+
+    // The text's length at the last notification, from which a screen reader learns how much an
+    // edit took away.
+    std::int64_t notifiedLength_ = 0;
 
     // End state of every line; valid for lines [0, scannedUpTo_).
     SplitVector<int> endStates_;

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <map>
 
@@ -285,6 +286,70 @@ TEST(EndToEnd, StartsUnderFaultsStillHandOver) {
     EXPECT_EQ(facts["REASON_ON_STDERR"], "yes");
     for (const char* name : {"f1.html", "f5.html", "x.html", "y.html"})
         EXPECT_EQ(run.bytes(name), QByteArray(ProgramRun::kPage)) << name;
+}
+
+// The program on a private display and accessibility bus, edited with random keys for 30 s while
+// a screen-reader-like client reads along.
+const char kScreenReaderScript[] = R"sh(
+cd "$ROOT"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+sleep 1
+./app/varlo page.html >/dev/null 2>&1 &
+p=$!
+for i in $(seq 1 100); do xdotool search --name "^Varlo - page.html$" >/dev/null && break; sleep 0.1; done
+sleep 1
+/usr/bin/python3 "$CLIENT" $p 7 30
+kill $p 2>/dev/null
+)sh";
+
+TEST(EndToEnd, EditingWithAScreenReaderReadingAlong) {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+    const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+    if (xvfb.isEmpty() || session.isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
+        !QFile::exists(QStringLiteral("/usr/libexec/at-spi-bus-launcher")) ||
+        QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                          {QStringLiteral("-c"), QStringLiteral("import pyatspi")}) != 0)
+        GTEST_SKIP() << "xvfb-run, xdotool, dbus, at-spi2-core or python3-pyatspi is missing";
+    const QString binary = QStringLiteral(VARLO_BINARY_DIR "/app/varlo");
+    ASSERT_TRUE(QFile::exists(binary));
+
+    QTemporaryDir root;
+    QDir r(root.path());
+    ASSERT_TRUE(r.mkpath(QStringLiteral("app/Fails")) && r.mkpath(QStringLiteral("rt")));
+    QFile::setPermissions(r.filePath(QStringLiteral("rt")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QFile::copy(binary, r.filePath(QStringLiteral("app/varlo"))));
+    QFile page(r.filePath(QStringLiteral("page.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("        <html>\r\n        <body bgcolor=\"#FFFFFF\">\r\n  <p>text</p>\r\n\r\nlast "
+               "line");
+    page.close();
+    QFile script(r.filePath(QStringLiteral("run.sh")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(kScreenReaderScript);
+    script.close();
+
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ROOT"), root.path());
+    env.insert(QStringLiteral("CLIENT"), QStringLiteral(VARLO_TEST_DATA "/screen_reader.py"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), r.filePath(QStringLiteral("rt")));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(xvfb,
+            {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1024x768x24"),
+             session, QStringLiteral("--"), QStringLiteral("bash"), script.fileName()});
+    ASSERT_TRUE(p.waitForFinished(120000)) << "the run did not end";
+    const QByteArray out = p.readAll();
+    auto facts = parse(out);
+    SCOPED_TRACE(out.toStdString());
+    EXPECT_EQ(facts["RESULT"], "ok");
+    EXPECT_GT(std::atoi(facts["EVENTS"].c_str()), 100) << "the client heard the editor";
+    EXPECT_EQ(facts["NAME"], "page.html") << "the editor is named after its page";
 }
 
 } // namespace

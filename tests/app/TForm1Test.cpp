@@ -468,6 +468,22 @@ TEST_F(Form, StatusBarCounts) {
     EXPECT_EQ(pane(*w, 5), QString());
 }
 
+// A pane is as wide as its text needs, at least as wide as designed: no digit is cut off.
+TEST_F(Form, StatusPanesShowTheirWholeText) {
+    auto w = start();
+    varlo::EditorModel& m = w->ActiveEditor()->model();
+    m.setText(std::string(31457280, 'x'));
+    m.setCaret({1, 1});
+    w->SynMemo1KeyUp();
+    w->UpdateTextStats();
+    for (int n : {1, 3, 4}) {
+        const QLabel* pane = w->RzStatusPane[n - 1];
+        EXPECT_GE(pane->width(), pane->fontMetrics().horizontalAdvance(pane->text())) << n;
+    }
+    EXPECT_EQ(pane(*w, 4), QStringLiteral("Символов на строке  31457280  "));
+    EXPECT_EQ(w->RzStatusPane[2]->width(), 139) << "a short text keeps the designed width";
+}
+
 TEST_F(Form, HandOffMessages) {
     const QString a = file(QStringLiteral("a.html"));
     auto w = start({a});

@@ -77,6 +77,10 @@ inline FindReplace::Outcome replaceSearchStep(varlo::EditorModel& e, const FindR
 
 inline std::optional<FindReplace::Outcome>
 replaceStep(varlo::EditorModel& e, const FindReplace::Query& q, bool replaceAll) {
+    // Replace-all is one undo step (one OnChange) however many hits it replaces.
+    std::optional<varlo::UndoBlock> block;
+    if (replaceAll)
+        block.emplace(e);
     if (!e.selectedText().empty())
         e.setSelectedText(q.replace);
     if (!replaceAll)

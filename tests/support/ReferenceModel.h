@@ -55,6 +55,7 @@ public:
         return line1 >= 1 && line1 <= (int)lines.size() ? (int)lines[line1 - 1].size() : 0;
     }
     Position offsetToPos(std::int64_t v) const {
+        v = std::max<std::int64_t>(v, 0); // an offset before the text is its start
         std::int64_t consumed = 0;
         for (std::size_t y = 0; y < lines.size(); ++y) {
             const std::int64_t L = (std::int64_t)lines[y].size();
@@ -123,6 +124,21 @@ public:
             }
         }
         return out;
+    }
+    // Text joined by the model (a record's) breaks only at CR LF.
+    static std::vector<std::string> splitJoined(const std::string& s) {
+        std::vector<std::string> out;
+        std::size_t from = 0;
+        for (std::size_t i = s.find("\r\n"); i != std::string::npos; i = s.find("\r\n", from)) {
+            out.push_back(s.substr(from, i - from));
+            from = i + 2;
+        }
+        out.push_back(s.substr(from));
+        return out;
+    }
+    bool replaying = false;
+    std::vector<std::string> piecesOf(const std::string& s) const {
+        return replaying ? splitJoined(s) : split(s);
     }
     static std::string join(const std::vector<std::string>& v) {
         std::string t;
@@ -253,7 +269,9 @@ public:
             }
             caret = Position{colAt(b.line, xl), b.line};
         } else if (m == SelectionMode::smLine) {
-            if (e.line - b.line + 1 == n)
+            if (e.line - b.line + 1 == n && replaying)
+                lines.clear(); // undo of lines that went into an empty text
+            else if (e.line - b.line + 1 == n)
                 lines.assign(1, "");
             else
                 lines.erase(lines.begin() + b.line - 1, lines.begin() + e.line);
@@ -273,7 +291,7 @@ public:
     Position insert(Position p, const std::string& s, SelectionMode m) {
         if (s.empty())
             return p;
-        std::vector<std::string> pieces = split(s);
+        std::vector<std::string> pieces = piecesOf(s);
         if (m == SelectionMode::smLine) {
             if (pieces.size() > 1 && pieces.back().empty())
                 pieces.pop_back();
@@ -324,7 +342,7 @@ public:
         return caret;
     }
     std::string removeColumn(Position p, const std::string& text) {
-        const auto pieces = split(text);
+        const auto pieces = piecesOf(text);
         const int x = disp(p.line, p.column);
         std::vector<std::string> removed;
         for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -391,6 +409,64 @@ public:
         }
         add(undoList, Kind::Delete, b, e, t, active);
     }
+    // Deleting the selection, recorded. Every line in line mode: the lines above the last one,
+    // then the last one's text, so that undo gives back no extra empty line.
+    void deleteSelection() {
+        const int n = (int)lines.size();
+        if (n == 0)
+            return;
+        if (active == SelectionMode::smLine && n > 0 && selBegin().line <= 1 &&
+            selEnd().line >= n) {
+            if (n > 1) {
+                const Position b{1, 1}, e{1, n - 1};
+                add(undoList, Kind::Delete, b, e, rangeText(b, e, SelectionMode::smLine),
+                    SelectionMode::smLine);
+                removeRange(b, e, SelectionMode::smLine);
+            }
+            const Position b{1, 1}, e{len(1) + 1, 1};
+            add(undoList, Kind::Delete, b, e, rangeText(b, e, SelectionMode::smNormal),
+                SelectionMode::smNormal);
+            removeRange(b, e, SelectionMode::smNormal);
+            return;
+        }
+        recordDeletion();
+        removeRange(selBegin(), selEnd(), active);
+    }
+    // The blanks and lines an insertion at p adds in free space, each recorded on its own.
+    void fillFreeSpace(Position p, const std::string& s, SelectionMode m) {
+        if (s.empty() || m == SelectionMode::smLine)
+            return;
+        if (lines.empty())
+            lines.push_back("");
+        const int n = (int)lines.size();
+        p.line = std::clamp(p.line, 1, n);
+        auto pad = [&](int y, int column) {
+            if (column - 1 <= len(y))
+                return;
+            const Position at{len(y) + 1, y};
+            const Position e =
+                insert(at, std::string(column - 1 - len(y), ' '), SelectionMode::smNormal);
+            add(undoList, Kind::Insert, at, e, "", SelectionMode::smNormal);
+        };
+        if (m == SelectionMode::smNormal) {
+            pad(p.line, p.column);
+            return;
+        }
+        const auto pieces = split(s);
+        const int x = disp(p.line, p.column);
+        const int missing = p.line - 1 + (int)pieces.size() - n;
+        if (missing > 0) {
+            const Position at{len(n) + 1, n};
+            std::string breaks;
+            for (int i = 0; i < missing; ++i)
+                breaks += "\r\n";
+            const Position e = insert(at, breaks, SelectionMode::smNormal);
+            add(undoList, Kind::Insert, at, e, "", SelectionMode::smNormal);
+        }
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            if (!pieces[i].empty())
+                pad(p.line + (int)i, colAt(p.line + (int)i, x));
+    }
     void setMode(SelectionMode m) {
         mode = active = m;
         bb = clampSel(bb);
@@ -398,14 +474,13 @@ public:
     }
     void setSelectedText(const std::string& s) {
         begin();
-        if (avail()) {
-            recordDeletion();
-            removeRange(selBegin(), selEnd(), active);
-        } else {
+        if (avail())
+            deleteSelection();
+        else
             active = mode;
-        }
         if (!s.empty()) {
             const Position start = caret;
+            fillFreeSpace(start, s, active);
             const Position e = insert(start, s, active);
             add(undoList, Kind::Insert, start, e,
                 active == SelectionMode::smColumn ? join(split(s)) : "", active);
@@ -420,6 +495,16 @@ public:
         setModified(false);
     }
     void undoOne() {
+        replaying = true;
+        undoOneRecord();
+        replaying = false;
+    }
+    void redoOne() {
+        replaying = true;
+        redoOneRecord();
+        replaying = false;
+    }
+    void undoOneRecord() {
         Record r = undoList.items.back();
         undoList.items.pop_back();
         if (r.kind == Kind::Insert || r.kind == Kind::Paste) {
@@ -440,7 +525,7 @@ public:
             add(redoList, r.kind, r.start, r.end, "", r.mode);
         }
     }
-    void redoOne() {
+    void redoOneRecord() {
         Record r = redoList.items.back();
         redoList.items.pop_back();
         if (r.kind == Kind::Insert || r.kind == Kind::Paste) {
@@ -448,9 +533,13 @@ public:
             add(undoList, r.kind, r.start, r.end, r.mode == SelectionMode::smColumn ? r.text : "",
                 r.mode);
         } else if (r.kind == Kind::Delete) {
+            const bool toLastLine = r.mode == SelectionMode::smLine &&
+                                    std::max(r.start.line, r.end.line) >= (int)lines.size();
             std::string removed = r.mode == SelectionMode::smColumn
                                       ? removeColumn(r.start, r.text)
                                       : removeRange(r.start, r.end, r.mode);
+            if (toLastLine)
+                removed += "\r\n";
             add(undoList, r.kind, r.start, r.end, removed, r.mode);
         } else if (r.kind == Kind::GroupBreak) {
             if (undoList.items.empty() || undoList.items.back().kind != Kind::GroupBreak)
@@ -524,14 +613,13 @@ public:
     void paste(const std::string& t, std::optional<SelectionMode> m) {
         begin();
         add(undoList, Kind::PasteBegin, caret, caret, "", active);
-        if (avail()) {
-            recordDeletion();
-            removeRange(selBegin(), selEnd(), active);
-        } else {
+        if (avail())
+            deleteSelection();
+        else
             active = mode;
-        }
         const SelectionMode pm = t.empty() ? SelectionMode::smNormal : m.value_or(active);
         const Position start = caret;
+        fillFreeSpace(start, t, pm);
         const Position e = insert(start, t, pm);
         add(undoList, Kind::Paste, start, e, pm == SelectionMode::smColumn ? join(split(t)) : "",
             pm);

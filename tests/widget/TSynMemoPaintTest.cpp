@@ -89,25 +89,30 @@ TEST(Paint, RightEdgeAtColumn80) {
     EXPECT_NE(img.pixelColor(x + 1, y), QColor(0xC0, 0xC0, 0xC0));
 }
 
-TEST(Paint, FiveDigitLineNumberIsDrawnWhole) {
-    std::vector<std::string> lines(10000, "x");
-    auto m = programEditor(lines);
-    m->setTopLine(10000);
-    ASSERT_EQ(m->topLine(), 10000 - m->linesInWindow() + 1);
-    const QImage img = m->renderToImage();
-    const int cw = QFontMetrics(m->Gutter().Font).horizontalAdvance('0');
-    const int right = m->gutterWidth() - m->Gutter().RightOffset - 2;
-    const int y0 = (10000 - m->topLine()) * m->lineHeight();
-    // Ink in the cell of every digit of "10000", the first one included.
-    for (int digit = 0; digit < 5; ++digit) {
-        const int x0 = right - (5 - digit) * cw;
-        bool ink = false;
-        for (int y = y0; y < y0 + m->lineHeight() && !ink; ++y)
-            for (int x = std::max(0, x0); x < x0 + cw && !ink; ++x)
-                ink = qGray(img.pixel(x, y)) < 80;
-        EXPECT_TRUE(ink) << "digit " << digit;
+// The last line's number is drawn with every digit inside the gutter, the first one included,
+// also when it has more digits than the gutter was laid out for.
+TEST(Paint, LastLineNumberIsDrawnWhole) {
+    for (const int count : {10000, 1000001}) {
+        std::vector<std::string> lines(static_cast<std::size_t>(count), "x");
+        auto m = programEditor(lines);
+        m->setTopLine(count);
+        ASSERT_EQ(m->topLine(), count - m->linesInWindow() + 1);
+        const QImage img = m->renderToImage();
+        const int cw = QFontMetrics(m->Gutter().Font).horizontalAdvance('0');
+        const int right = m->gutterWidth() - m->Gutter().RightOffset - 2;
+        const int y0 = (count - m->topLine()) * m->lineHeight();
+        const int digits = static_cast<int>(std::to_string(count).size());
+        ASSERT_GE(right - digits * cw, 0) << count;
+        // Ink in the cell of every digit.
+        for (int digit = 0; digit < digits; ++digit) {
+            const int x0 = right - (digits - digit) * cw;
+            bool ink = false;
+            for (int y = y0; y < y0 + m->lineHeight() && !ink; ++y)
+                for (int x = std::max(0, x0); x < x0 + cw && !ink; ++x)
+                    ink = qGray(img.pixel(x, y)) < 80;
+            EXPECT_TRUE(ink) << count << " digit " << digit;
+        }
     }
-    ASSERT_GE(right - 5 * cw, 0);
 }
 
 TEST(Paint, BookmarkGlyphAndOverwriteCaret) {
