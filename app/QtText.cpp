@@ -1,13 +1,11 @@
 #include "app/QtText.h"
 
-#include "editor/base/Cp1251.h"
-
 namespace varlo {
 
 std::string pathToBytes(const QString& path) {
-    const QByteArray utf8 = path.toUtf8();
-    if (auto cp = cp1251::fromUtf8(std::string_view(utf8.constData(), utf8.size())))
+    if (auto cp = toBytesExactly(path))
         return *cp;
+    const QByteArray utf8 = path.toUtf8();
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 

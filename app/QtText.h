@@ -3,7 +3,7 @@
 // The paths kept in profile files, and (from QtCp1251.h) the Windows-1251 bytes of captions,
 // titles and message texts.
 
-#include "editor/widget/QtCp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QString>
 

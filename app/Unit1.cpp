@@ -1,12 +1,12 @@
 #include "app/Unit1.h"
 
 #include "app/DocumentFile.h"
-#include "app/FailureHandler.h"
 #include "app/IniFile.h"
 #include "app/SingleInstance.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/ToolbarImages.h"
+#include "editing/FailureHandler.h"
 #include "editor/highlight/TSynHTMLSyn.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
@@ -41,10 +41,15 @@ struct PlaceholderItem {
 constexpr PlaceholderItem kServiceItems[] = {
     {"N187", "Подсветка кода...", ""},
 };
-constexpr PlaceholderItem kHelpItems[] = {
-    {"N3", "Справочник по тегам...", ""},
-    {"N181", "Readme...", ""},
-    {"J3", "О программе...", ""},
+struct HelpItem {
+    const char* name;
+    const char* caption;
+    void (TForm1::*handler)();
+};
+constexpr HelpItem kHelpItems[] = {
+    {"N3", "Справочник по тегам...", &TForm1::N3Click},
+    {"N181", "Readme...", &TForm1::N181Click},
+    {"J3", "О программе...", &TForm1::J3Click},
 };
 
 struct ToolRow {
@@ -153,7 +158,11 @@ void TForm1::createMenus() {
         }
     };
     placeholders(N_Service, kServiceItems);
-    placeholders(N_Help, kHelpItems);
+    for (const HelpItem& row : kHelpItems) {
+        QAction* a = N_Help->addAction(QString::fromUtf8(row.caption));
+        a->setObjectName(QLatin1String(row.name));
+        connect(a, &QAction::triggered, this, row.handler);
+    }
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -182,7 +191,7 @@ void TForm1::createToolBar() {
     RzToolbar1->addSeparator();
     undoRedoSlot_ = RzToolbar1->addSeparator();
     tagsSlot_ = RzToolbar1->addSeparator();
-    button(kPreviewButton)->setEnabled(false);
+    connect(button(kPreviewButton), &QAction::triggered, this, &TForm1::RzToolButton13Click);
     RzToolbar1->addSeparator();
     button(kHighlighterButton)->setEnabled(false);
 }

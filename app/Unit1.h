@@ -28,6 +28,7 @@ class TAdvPageControl;
 class TAdvTabSheet;
 class TSynHTMLSyn;
 class TSynMemo;
+class TSved;
 
 struct StartOptions {
     // The data folder with history.ini and handle.ini.
@@ -119,6 +120,14 @@ public:
     void SynMemo1Change();
     void SynMemo1KeyUp();
     void SynMemo1MouseCursor();
+
+    // --- Preview, help and about
+    void RzToolButton13Click();
+    void N3Click();
+    void N181Click();
+    void J3Click();
+    // The about window, made on its first use and kept.
+    TSved* Sved = nullptr;
 
     // --- Hand-off messages and bringing the window to the front
     void WMBringToFront();

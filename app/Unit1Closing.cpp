@@ -2,12 +2,12 @@
 // whose save was cancelled or failed after "Yes" stays open and stops the operation, as Cancel
 // does, so no answer loses changes that were meant to be kept.
 
-#include "app/FailureHandler.h"
 #include "app/IniFile.h"
 #include "app/SingleInstance.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/Unit1.h"
+#include "editing/FailureHandler.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <QCloseEvent>

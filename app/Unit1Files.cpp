@@ -2,10 +2,10 @@
 // and the recent-files entries.
 
 #include "app/DocumentFile.h"
-#include "app/FailureHandler.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"
 #include "app/Unit1.h"
+#include "editing/FailureHandler.h"
 #include "editor/widget/TSynMemo.h"
 
 namespace varlo {

@@ -2,8 +2,10 @@
 // window and ends without a window of its own; the first start opens the main window.
 
 #include "app/IniFile.h"
+#include "app/QtRussian.h"
 #include "app/SingleInstance.h"
 #include "app/Unit1.h"
+#include "resources/Pictures.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -50,6 +52,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varlo"));
     // No display name: Qt would append it to every window title.
+    QApplication::setWindowIcon(varlo::ProgramIcon());
+    // The desktop matches the windows to varlo.desktop by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("varlo"));
+    varlo::InstallQtRussian(app);
 
     varlo::StartOptions options;
     options.failsDir = failsDir();

@@ -1,10 +1,10 @@
 // Replace-all and find-next through a large document with the linear engine, next to the steps
 // read literally (Text assembled again for every hit) on a small document in the same run.
 
-#include "../tests/editing/NaiveFindReplace.h"
 #include "editing/FindReplace.h"
 #include "editor/document/EditorModel.h"
 #include "editor/widget/TSynMemo.h"
+#include "tests/support/NaiveFindReplace.h"
 
 #include <QApplication>
 

@@ -153,6 +153,32 @@ void DialogService::install(DialogService* service) {
     installed = service;
 }
 
+DialogService::Message DialogService::Message::ok(const QString& caption, const QString& text,
+                                                  Icon icon) {
+    Message m;
+    m.caption = caption;
+    m.text = text;
+    m.icon = icon;
+    m.buttons = {Ok};
+    m.defaultButton = Ok;
+    m.escapeButton = Ok;
+    return m;
+}
+
+DialogService::Message DialogService::Message::information(const QString& text) {
+    return ok(QGuiApplication::applicationDisplayName(), text, Icon::Information);
+}
+
+DialogService::Message DialogService::Message::confirmation(const QString& text) {
+    return ok(QStringLiteral("Confirm"), text, Icon::Question);
+}
+
+DialogService::Message DialogService::Message::error(const QString& caption, const QString& text) {
+    Message m = ok(caption, text, Icon::Error);
+    m.centreOver = QApplication::activeWindow();
+    return m;
+}
+
 QList<QStringList> DialogService::filterPatterns(const QString& windowsFilter) {
     QList<QStringList> result;
     const QStringList parts = windowsFilter.split(QLatin1Char('|'));

@@ -33,6 +33,16 @@ public:
         std::optional<Button> defaultButton;
         std::optional<Button> escapeButton;
         QWidget* centreOver = nullptr; // no window: the platform places the box
+
+        // The boxes with the one button OK, which Enter and Escape both press.
+        static Message ok(const QString& caption, const QString& text, Icon icon);
+        // Information under the application's title.
+        static Message information(const QString& text);
+        // "Confirm" with the question icon.
+        static Message confirmation(const QString& text);
+        // An error box centred over the window that is active in the program (before any window
+        // has been active the platform places it).
+        static Message error(const QString& caption, const QString& text);
     };
 
     // A file dialog as the program describes it: the filter in "text|pattern;pattern|..." form,

@@ -2,11 +2,13 @@
 
 #include "editing/CatalogueInsert.h"
 #include "editing/DialogService.h"
+#include "editing/FailureHandler.h"
 #include "editing/FindReplace.h"
 #include "editing/TFindDialog.h"
 #include "editing/TReplaceDialog.h"
 #include "editing/Vspom.h"
 #include "editor/base/Cp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
 
@@ -22,23 +24,13 @@
 
 using namespace CommandCatalogue;
 using varlo::DialogService;
+using varlo::fromBytes;
+using varlo::guarded;
 using varlo::TSynMemo;
+using varlo::unguarded;
 using varlo::operator""_w;
 
 namespace {
-
-QString qt(std::string_view bytes) {
-    return QString::fromStdString(varlo::cp1251::toUtf8(bytes));
-}
-
-// Commands with a failure handler of their own report any failure with the error box.
-template <class F> void guarded(F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Vspom::ReportError();
-    }
-}
 
 bool hasOwnFailureHandler(const CommandRow& row) {
     switch (row.action) {
@@ -54,31 +46,9 @@ bool hasOwnFailureHandler(const CommandRow& row) {
     }
 }
 
-void showPlainMessage(const QString& text) {
-    DialogService::Message m;
-    m.caption = QGuiApplication::applicationDisplayName();
-    m.text = text;
-    m.icon = DialogService::Icon::Information;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
-}
-
-void showConfirmationMessage(const QString& text) {
-    DialogService::Message m;
-    m.caption = QStringLiteral("Confirm");
-    m.text = text;
-    m.icon = DialogService::Icon::Question;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
-}
-
 // The text drawn for a caption: a literal "&" is doubled so that it is not taken as a mnemonic.
 QString menuText(std::string_view caption) {
-    return qt(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return fromBytes(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 const std::map<Action, varlo::EditorCommand> kEditorOperations = {
@@ -93,26 +63,6 @@ const std::map<Action, varlo::EditorCommand> kEditorOperations = {
 
 QIcon EditingHost::toolBarImage(int) {
     return {};
-}
-
-void EditingHost::showUnhandledFailure(std::exception_ptr failure) {
-    QString text;
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
-    } catch (...) {
-    }
-    if (!text.endsWith(QLatin1Char('.')))
-        text += QLatin1Char('.');
-    DialogService::Message m;
-    m.caption = QGuiApplication::applicationDisplayName();
-    m.text = text;
-    m.icon = DialogService::Icon::Error;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    DialogService::instance().showMessage(m);
 }
 
 void installEditingCommands(EditingHost& host) {
@@ -183,9 +133,9 @@ void EditingCommands::buildToolBar() {
         return;
     for (const ToolButtonRow& b : toolButtons()) {
         const CommandRow* row = findRow(b.command);
-        auto* a = new QAction(host_.toolBarImage(b.image), qt(b.tooltip), bar);
+        auto* a = new QAction(host_.toolBarImage(b.image), fromBytes(b.tooltip), bar);
         a->setObjectName(QString::fromLatin1(b.name));
-        a->setToolTip(qt(b.tooltip));
+        a->setToolTip(fromBytes(b.tooltip));
         bar->insertAction(host_.toolBarSlot(b.group), a);
         if (QWidget* w = bar->widgetForAction(a))
             w->setObjectName(QString::fromLatin1(b.name));
@@ -199,11 +149,7 @@ void EditingCommands::run(const CommandRow& row) {
         guarded([&] { runCommand(target); });
         return;
     }
-    try {
-        runCommand(target);
-    } catch (...) {
-        host_.showUnhandledFailure(std::current_exception());
-    }
+    unguarded([&] { runCommand(target); });
 }
 
 void EditingCommands::runCommand(const CommandRow& row) {
@@ -257,7 +203,7 @@ std::string EditingCommands::dateTimeText(const QDateTime& when, QChar timeSepar
                          QStringLiteral(" год. Время - ") + when.toString(QStringLiteral("HH")) +
                          sep + when.toString(QStringLiteral("mm")) + sep +
                          when.toString(QStringLiteral("ss")) + QLatin1Char(' ');
-    return varlo::cp1251::fromUtf8(text.toStdString()).value_or(std::string());
+    return varlo::toBytesExactly(text).value_or(std::string());
 }
 
 QChar EditingCommands::systemTimeSeparator() {
@@ -290,7 +236,7 @@ void EditingCommands::insertImage() {
     if (!path)
         return;
     // The path goes in as the dialog gives it; one that no document can hold is a failure.
-    const auto bytes = varlo::cp1251::fromUtf8(QDir::toNativeSeparators(*path).toStdString());
+    const auto bytes = varlo::toBytesExactly(QDir::toNativeSeparators(*path));
     if (!bytes)
         throw std::runtime_error("path not representable in Windows-1251");
     if (TSynMemo* memo = host_.activeEditor())
@@ -328,7 +274,8 @@ void EditingCommands::FindDialog1Find() {
                                              (options & FindWindowBase::frDown) != 0);
     memo->ensureCaretVisible();
     if (!found)
-        showPlainMessage(qt(FindReplace::findNotFoundMessage(find.value_or(std::string()))));
+        DialogService::instance().showMessage(DialogService::Message::information(
+            fromBytes(FindReplace::findNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Find() {
@@ -340,8 +287,8 @@ void EditingCommands::ReplaceDialog1Find() {
         memo->model(), queryOf(find, {}, ReplaceDialog1->Options()), false);
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::NotFound)
-        showConfirmationMessage(
-            qt(FindReplace::replaceNotFoundMessage(find.value_or(std::string()))));
+        DialogService::instance().showMessage(DialogService::Message::confirmation(
+            fromBytes(FindReplace::replaceNotFoundMessage(find.value_or(std::string())))));
 }
 
 void EditingCommands::ReplaceDialog1Replace() {
@@ -355,6 +302,6 @@ void EditingCommands::ReplaceDialog1Replace() {
                                                   (options & FindWindowBase::frReplaceAll) != 0);
     memo->ensureCaretVisible();
     if (outcome == FindReplace::Outcome::ReplacedAll)
-        showConfirmationMessage(
-            qt(FindReplace::replacedAllMessage(find.value_or(std::string()), replace)));
+        DialogService::instance().showMessage(DialogService::Message::confirmation(
+            fromBytes(FindReplace::replacedAllMessage(find.value_or(std::string()), replace))));
 }

@@ -4,7 +4,6 @@
 // and calls installEditingCommands() after it has created its menu bar and toolbar; tests use a
 // small host of their own that answers the dialogs from a script.
 
-#include <exception>
 #include <optional>
 
 #include <QIcon>
@@ -64,9 +63,6 @@ public:
 
     // The picture of ImageList1 with this index, for the toolbar buttons.
     virtual QIcon toolBarImage(int index);
-    // The main loop's default error display, for the commands without a failure handler of
-    // their own: the failure's message with a full stop, the application's title, error icon.
-    virtual void showUnhandledFailure(std::exception_ptr failure);
 };
 
 // Builds the "Правка", "Вставить" and "HTML" menus, PopupMenu1 and the toolbar buttons of the

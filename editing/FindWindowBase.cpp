@@ -1,6 +1,6 @@
 #include "editing/FindWindowBase.h"
 
-#include "editor/base/Cp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,12 +17,12 @@ FindWindowBase::FindWindowBase(QWidget* parent) : QDialog(parent) {
 std::optional<std::string> FindWindowBase::FindText() const {
     if (presetValid_)
         return preset_;
-    return varlo::cp1251::fromUtf8(findField_->text().toStdString());
+    return varlo::toBytesExactly(findField_->text());
 }
 
 void FindWindowBase::setFindText(std::string_view bytes) {
     preset_.assign(bytes.substr(0, kMaxFindText));
-    findField_->setText(QString::fromStdString(varlo::cp1251::toUtf8(preset_)));
+    findField_->setText(varlo::fromBytes(preset_));
     presetValid_ = true;
 }
 

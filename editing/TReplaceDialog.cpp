@@ -1,6 +1,6 @@
 #include "editing/TReplaceDialog.h"
 
-#include "editor/base/Cp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -69,15 +69,9 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : FindWindowBase(parent) {
 }
 
 std::string TReplaceDialog::ReplaceText() const {
-    std::string out;
-    for (const char32_t u : replaceField_->text().toUcs4()) {
-        const int b = varlo::cp1251::fromUnicode(u);
-        if (b >= 0)
-            out += static_cast<char>(b);
-    }
-    return out;
+    return varlo::toBytes(replaceField_->text(), varlo::Unheld::Skip);
 }
 
 void TReplaceDialog::setReplaceText(std::string_view bytes) {
-    replaceField_->setText(QString::fromStdString(varlo::cp1251::toUtf8(bytes)));
+    replaceField_->setText(varlo::fromBytes(bytes));
 }

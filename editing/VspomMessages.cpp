@@ -10,13 +10,6 @@ namespace {
 
 using varlo::DialogService;
 
-// The box is centred over the window that is active in the program; before any window of the
-// program has been active (a failure while the main window is being created) the platform
-// places it.
-QWidget* activeWindow() {
-    return QApplication::activeWindow();
-}
-
 struct KindRow {
     MsgKind kind;
     const char* caption;
@@ -37,15 +30,9 @@ constexpr MsgButton kButtonOrder[] = {mbYes, mbNo, mbOK, mbCancel};
 void ReportError() {
     DialogService& dialogs = DialogService::instance();
     dialogs.beep(DialogService::Sound::Hand);
-    DialogService::Message m;
-    m.caption = QStringLiteral("Error");
-    m.text = QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке");
-    m.icon = DialogService::Icon::Error;
-    m.buttons = {DialogService::Ok};
-    m.defaultButton = DialogService::Ok;
-    m.escapeButton = DialogService::Ok;
-    m.centreOver = activeWindow();
-    dialogs.showMessage(m);
+    dialogs.showMessage(DialogService::Message::error(
+        QStringLiteral("Error"),
+        QStringLiteral("Возникла ошибка. Сообщите автору\rпрограммы о данной ошибке")));
 }
 
 MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons) {
@@ -72,7 +59,9 @@ MsgButton CenteredMessage(const QString& text, MsgKind kind, MsgButtons buttons)
         m.escapeButton = DialogService::No;
     else if (buttons & mbOK)
         m.escapeButton = DialogService::Ok;
-    m.centreOver = activeWindow();
+    // Centred like the error box: over the active window, or where the platform puts it before
+    // any window of the program has been active.
+    m.centreOver = QApplication::activeWindow();
     return static_cast<MsgButton>(dialogs.showMessage(m));
 }
 

@@ -4,7 +4,7 @@
 #   deps.sh test    that, plus the test, sanitizer, fuzz and X tools
 set -euo pipefail
 want=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
-      fonts-liberation fonts-dejavu)
+      fonts-liberation fonts-dejavu qt6-translations-l10n fp-utils-3.2.2 xdg-utils)
 if [ "${1:-run}" = test ]; then
     want+=(clang libclang-rt-14-dev xvfb xauth xdotool x11-utils)
 fi

@@ -1,7 +1,7 @@
 #include "editor/widget/TSynMemo.h"
 
-#include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynCustomHighlighter.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/QtEditorClipboard.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemoAccessible.h"
@@ -539,14 +539,11 @@ void TSynMemo::keyPressEvent(QKeyEvent* e) {
         }
         const QString text = e->text();
         bool typed = false;
-        for (const char32_t cp : text.toUcs4()) {
-            if (cp < 32 || cp == 127)
+        for (const char b : toBytes(text, Unheld::Skip)) {
+            if (static_cast<unsigned char>(b) < 32 || b == 127)
                 continue;
-            const int b = cp1251::fromUnicode(cp);
-            if (b >= 0) {
-                CommandProcessor(ecChar, static_cast<char>(b));
-                typed = true;
-            }
+            CommandProcessor(ecChar, b);
+            typed = true;
         }
         if (typed || !text.isEmpty())
             e->accept();
@@ -563,11 +560,9 @@ void TSynMemo::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TSynMemo::inputMethodEvent(QInputMethodEvent* e) {
-    for (const char32_t cp : e->commitString().toUcs4()) {
-        const int b = cp1251::fromUnicode(cp);
-        if (b >= 32 && b != 127)
-            CommandProcessor(ecChar, static_cast<char>(b));
-    }
+    for (const char b : toBytes(e->commitString(), Unheld::Skip))
+        if (static_cast<unsigned char>(b) >= 32 && b != 127)
+            CommandProcessor(ecChar, b);
     e->accept();
 }
 
@@ -589,10 +584,7 @@ QVariant TSynMemo::inputMethodQuery(Qt::InputMethodQuery query) const {
         const int count = std::min(len, caretIndex + kWindow) - from;
         if (query == Qt::ImCursorPosition)
             return caretIndex - from;
-        QString text;
-        for (char b : model_->linePart(c.line - 1, from, count))
-            text.append(QChar(cp1251::toUnicode(static_cast<unsigned char>(b))));
-        return text;
+        return fromBytes(model_->linePart(c.line - 1, from, count));
     }
     case Qt::ImEnabled:
         return true;

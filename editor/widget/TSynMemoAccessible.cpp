@@ -1,6 +1,6 @@
 #include "editor/widget/TSynMemoAccessible.h"
 
-#include "editor/widget/QtCp1251.h"
+#include "editor/qtbridge/QtCp1251.h"
 #include "editor/widget/TSynMemo.h"
 
 #include <algorithm>

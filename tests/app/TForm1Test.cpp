@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "app/IniFile.h"
 #include "app/TAdvPageControl.h"
 #include "app/TAdvTabSheet.h"

@@ -1,7 +1,7 @@
 #include "editing/FindReplace.h"
 #include "EditorFixture.h"
-#include "NaiveFindReplace.h"
 #include "editor/base/Cp1251.h"
+#include "tests/support/NaiveFindReplace.h"
 
 #include <gtest/gtest.h>
 

@@ -14,8 +14,12 @@ class QString;
 namespace varlo {
 
 // The main loop's default error display: the failure's message (a full stop added when it does
-// not end in one), the application's title as caption, the error icon and an OK button.
+// not end in one), the application's title as caption, the error icon and an OK button, centred
+// over the active window like every other error box.
 void ShowDefaultError(const QString& message);
+// The same for a caught failure: a standard exception shows its message (UTF-8, as our own
+// messages with their file names are), anything else "Unknown failure".
+void showDefaultErrorOf(std::exception_ptr failure);
 
 template <class F> void guarded(F&& f) {
     try {
@@ -24,8 +28,6 @@ template <class F> void guarded(F&& f) {
         Vspom::ReportError();
     }
 }
-
-void showDefaultErrorOf(std::exception_ptr failure);
 
 template <class F> void unguarded(F&& f) {
     try {
