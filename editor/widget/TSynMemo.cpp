@@ -2,7 +2,6 @@
 
 #include "editor/highlight/TSynCustomHighlighter.h"
 #include "editor/qtbridge/QtCp1251.h"
-#include "editor/widget/HighlighterWalk.h"
 #include "editor/widget/QtEditorClipboard.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemoAccessible.h"
@@ -21,15 +20,10 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <climits>
 
 namespace varlo {
 
 namespace {
-
-// The end state of a line that has not been scanned since it changed; never a real state, so a
-// rescan never stops on it.
-constexpr int kUnknownState = INT_MIN;
 
 // Keys that Shift turns into another key code on the usual layouts: the digits' symbols.
 struct ShiftedDigit {
@@ -91,12 +85,15 @@ void showFailure(QWidget* parent, const std::exception& e) {
 
 TSynMemo::TSynMemo(QWidget* parent)
     : QAbstractScrollArea(parent), model_(std::make_unique<EditorModel>()),
-      clipboard_(std::make_unique<QtEditorClipboard>()), commands_(*model_) {
+      clipboard_(std::make_unique<QtEditorClipboard>()), commands_(*model_),
+      // An edit's rescan stops a line past the view; the idle scan gives the rest the same states.
+      states_(
+          *model_, [this] { return commands_.view.topLine + commands_.view.linesInWindow + 1; },
+          [this] { idleScan_.start(0, this); }) {
     setObjectName(QStringLiteral("TSynMemo"));
     model_->setClipboard(clipboard_.get());
     model_->addObserver(this);
     model_->onChange = [this] { emit OnChange(); };
-    endStates_.insertFill(0, model_->lineCount(), kUnknownState);
 
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -173,6 +170,7 @@ void TSynMemo::setHighlighter(TSynCustomHighlighter* h) {
     if (highlighter_)
         highlighter_->removeChangeListener(highlighterListener_);
     highlighter_ = h;
+    states_.setHighlighter(h);
     highlighterListener_ = 0;
     highlighterEnabled_ = h && h->enabled();
     if (h) {
@@ -203,14 +201,8 @@ void TSynMemo::highlighterChanged() {
 }
 
 void TSynMemo::invalidateStates() {
-    scannedUpTo_ = 0;
     idleScan_.stop();
-    if (scanning())
-        idleScan_.start(0, this);
-}
-
-bool TSynMemo::scanning() const {
-    return highlighter_ && highlighter_->enabled();
+    states_.invalidate(); // starts the idle scan again while there is something to scan
 }
 
 // --- Geometry
@@ -360,13 +352,7 @@ QString TSynMemo::scrollHintText() const {
 // --- Model notifications and end states
 
 void TSynMemo::modelChanged(const ModelChange& change) {
-    if (change.what & ModelChange::Cleared) {
-        endStates_.clear();
-        endStates_.insertFill(0, model_->lineCount(), kUnknownState);
-        invalidateStates();
-    } else if (change.what & ModelChange::Lines) {
-        mirrorLines(change.line, change.linesRemoved, change.linesAdded);
-    }
+    // The line state cache follows the lines on its own.
     if (change.what & ModelChange::Lines) {
         // Loading adds lines one by one: the scroll bars follow once the batch is done.
         scrollBarsPending_ = true;
@@ -442,99 +428,15 @@ void TSynMemo::flushPending() {
     }
 }
 
-void TSynMemo::mirrorLines(int line, int removed, int added) {
-    const auto size = static_cast<int>(endStates_.size());
-    line = std::clamp(line, 0, size);
-    removed = std::clamp(removed, 0, size - line);
-    // Lines replaced one for one keep their old end state, so that the rescan can tell whether
-    // it came out the same.
-    const int kept = std::min(removed, added);
-    endStates_.erase(line + kept, removed - kept);
-    endStates_.insertFill(line + kept, added - kept, kUnknownState);
-    if (endStates_.size() != model_->lineCount()) {
-        // A notification that does not add up: start again from a clean slate.
-        endStates_.clear();
-        endStates_.insertFill(0, model_->lineCount(), kUnknownState);
-        invalidateStates();
-        return;
-    }
-    if (scannedUpTo_ > line) {
-        if (scannedUpTo_ >= line + removed)
-            scannedUpTo_ += added - removed;
-        else
-            scannedUpTo_ = line;
-    }
-    if (scanning() && line < scannedUpTo_)
-        rescanFrom(line, line + added);
-}
-
-int TSynMemo::scanLine(int line, bool reset, int startState) {
-    const std::string text = model_->line(line);
-    try {
-        return walkHighlighterLine(
-            *highlighter_, text, line, reset, startState,
-            [](int, std::string_view, const TSynHighlighterAttributes*) { return true; });
-    } catch (const std::runtime_error&) {
-        // A highlighter that does not advance: keep the state it reached; painting reports it.
-        return highlighter_->getRange();
-    }
-}
-
-void TSynMemo::rescanFrom(int line, int changedEnd) {
-    // Lines [line, changedEnd) changed: rescan them, then go on while the end states come out
-    // different. Past the view the rest is left to the idle scan, which gives the same states.
-    const int horizon = commands_.view.topLine + commands_.view.linesInWindow + 1;
-    int i = line;
-    while (i < scannedUpTo_) {
-        const bool reset = i == 0;
-        const int state = scanLine(i, reset, reset ? 0 : endStates_[i - 1]);
-        ++rescanned_;
-        const bool same = endStates_[i] == state;
-        endStates_.at(i) = state;
-        ++i;
-        if (same && i >= changedEnd)
-            return;
-        if (i > horizon && i < scannedUpTo_) {
-            scannedUpTo_ = i;
-            idleScan_.start(0, this);
-            return;
-        }
-    }
-    scannedUpTo_ = std::max(scannedUpTo_, i);
-    if (scannedUpTo_ < model_->lineCount())
-        idleScan_.start(0, this);
-}
-
-void TSynMemo::ensureScanned(int line) {
-    if (!scanning())
-        return;
-    line = std::min(line, model_->lineCount() - 1);
-    while (scannedUpTo_ <= line) {
-        const int i = scannedUpTo_;
-        endStates_.at(i) = scanLine(i, i == 0, i == 0 ? 0 : endStates_[i - 1]);
-        ++rescanned_;
-        ++scannedUpTo_;
-    }
-}
-
-void TSynMemo::scanAll() {
-    ensureScanned(model_->lineCount() - 1);
-}
-
-int TSynMemo::lineEndState(int line) {
-    ensureScanned(line);
-    return line >= 0 && line < scannedUpTo_ ? endStates_[line] : kUnknownState;
-}
-
 void TSynMemo::timerEvent(QTimerEvent* e) {
     if (e->timerId() == idleScan_.timerId()) {
         // A slice of the background scan; the event loop stays responsive between slices.
         QElapsedTimer clock;
         clock.start();
-        while (scanning() && scannedUpTo_ < model_->lineCount() && clock.elapsed() < 8) {
-            ensureScanned(std::min(model_->lineCount() - 1, scannedUpTo_ + 255));
-        }
-        if (!scanning() || scannedUpTo_ >= model_->lineCount())
+        bool done = states_.complete();
+        while (!done && clock.elapsed() < 8)
+            done = states_.scanAhead(256);
+        if (done)
             idleScan_.stop();
         return;
     }

@@ -4,7 +4,7 @@
 #include "editor/commands/EditorCommands.h"
 #include "editor/commands/TSynKeyStrokes.h"
 #include "editor/document/EditorModel.h"
-#include "editor/document/SplitVector.h"
+#include "editor/highlight/LineStateCache.h"
 #include "editor/highlight/TSynHighlighterAttributes.h"
 #include "editor/widget/TSynGutter.h"
 
@@ -127,16 +127,16 @@ public:
     QPoint pointOf(Position p) const;
     void ensureCaretVisible();
 
-    // --- Highlighting (per-line end states)
-    // Lines scanned since the counter was last reset, by edits and by lazy scanning.
-    std::int64_t rescannedLines() const { return rescanned_; }
-    void resetRescannedLines() { rescanned_ = 0; }
-    // Number of lines at the top whose end state is known.
-    int scannedLines() const { return scannedUpTo_; }
+    // --- Highlighting (per-line end states, kept by the line state cache; the widget scans
+    // what it shows and gives the cache idle slices for the rest)
+    LineStateCache& lineStates() { return states_; }
+    std::int64_t rescannedLines() const { return states_.rescannedLines(); }
+    void resetRescannedLines() { states_.resetRescannedLines(); }
+    int scannedLines() const { return states_.scannedLines(); }
     // Scans every line now (normally the rest follows in idle time).
-    void scanAll();
+    void scanAll() { states_.scanAll(); }
     // The stored end state of a line (0-based); scans up to it first.
-    int lineEndState(int line);
+    int lineEndState(int line) { return states_.endState(line); }
 
     // Paints the current view into an image of the viewport's size (for tests and benchmarks).
     QImage renderToImage();
@@ -193,13 +193,8 @@ private:
     QRect caretRect() const;
     int gutterDigits() const;
     // End states
-    bool scanning() const;
+    bool scanning() const { return states_.scanning(); }
     void invalidateStates();
-    void mirrorLines(int line, int removed, int added);
-    int scanLine(int line, bool reset, int startState);
-    void rescanFrom(int line, int changedEnd);
-    // Makes sure the end states of lines [0, line] (0-based) are known.
-    void ensureScanned(int line);
     void highlighterChanged();
     // Input
     void restartCaretBlink();
@@ -259,10 +254,8 @@ private:
     // edit took away.
     std::int64_t notifiedLength_ = 0;
 
-    // End state of every line; valid for lines [0, scannedUpTo_).
-    SplitVector<int> endStates_;
-    int scannedUpTo_ = 0;
-    std::int64_t rescanned_ = 0;
+    // Declared after model_ and commands_: it observes the one and reads the view of the other.
+    LineStateCache states_;
     QBasicTimer idleScan_;
     QString lastPaintError_;
 

@@ -3,7 +3,7 @@
 
 #include "editor/base/Cp1251.h"
 #include "editor/highlight/TSynCustomHighlighter.h"
-#include "editor/widget/HighlighterWalk.h"
+#include "editor/highlight/TokenWalk.h"
 #include "editor/widget/SystemColors.h"
 #include "editor/widget/TSynMemo.h"
 
@@ -93,8 +93,8 @@ void TSynMemo::paintInto(QPainter& p, const QRect& clip) {
     // End states up to the last visible line first; the rest follows in idle time.
     const bool highlight = scanning();
     if (highlight && lastShown > 0) {
-        ensureScanned(lastShown - 1);
-        if (scannedUpTo_ < count && !idleScan_.isActive())
+        states_.ensureScanned(lastShown - 1);
+        if (!states_.complete() && !idleScan_.isActive())
             idleScan_.start(0, this);
     }
 
@@ -261,8 +261,7 @@ void TSynMemo::paintLine(QPainter& p, int line, int y, const RowColors& colors) 
     if (!plain) {
         const int i = line - 1;
         try {
-            walkHighlighterLine(*highlighter_, text, i, i == 0, i == 0 ? 0 : endStates_[i - 1],
-                                visit);
+            TokenWalk(*highlighter_).line(text, i, i == 0, states_.startState(i), visit);
         } catch (const std::runtime_error& e) {
             // The rest of the line goes out untokenised; the fault is reported once.
             if (lastPaintError_.isEmpty()) {

@@ -5,6 +5,7 @@
 // references from the current highlighters (check the diff by hand before committing it).
 
 #include "editor/highlight/HighlighterCatalogue.h"
+#include "editor/highlight/TokenWalk.h"
 
 #include <gtest/gtest.h>
 
@@ -67,26 +68,24 @@ std::unique_ptr<TSynCustomHighlighter> highlighterFor(const fs::path& file) {
 }
 
 std::string tokenStream(TSynCustomHighlighter& hl, const std::vector<std::string>& lines) {
+    TokenWalk walk(hl);
     std::string out;
-    hl.resetRange();
+    int state = 0;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string& line = lines[n];
-        hl.setLine(line, static_cast<int>(n));
         std::size_t expectedPos = 0;
-        while (!hl.getEol()) {
-            const std::string_view token = hl.getToken();
-            EXPECT_FALSE(token.empty()) << "line " << n + 1 << " column " << expectedPos;
-            EXPECT_EQ(static_cast<std::size_t>(hl.getTokenPos()), expectedPos) << "line " << n + 1;
-            if (token.empty())
-                return out; // would never end
-            expectedPos += token.size();
-            const std::string& name = hl.getTokenAttribute()->displayName();
-            out += "<" + name + ">" + std::string(token) + "</" + name + ">";
-            hl.next();
-        }
+        state = walk.line(line, static_cast<int>(n), n == 0, state,
+                          [&](int pos, std::string_view token, const TSynHighlighterAttributes* a) {
+                              EXPECT_EQ(static_cast<std::size_t>(pos), expectedPos)
+                                  << "line " << n + 1;
+                              expectedPos = static_cast<std::size_t>(pos) + token.size();
+                              const std::string& name = a->displayName();
+                              out += "<" + name + ">" + std::string(token) + "</" + name + ">";
+                              return true;
+                          });
+        EXPECT_EQ(walk.emptyTokens(), 0) << "an empty token in line " << n + 1;
         EXPECT_EQ(expectedPos, line.size()) << "the tokens of line " << n + 1 << " miss its end";
         out += "\n";
-        hl.setRange(hl.getRange());
     }
     return out;
 }
