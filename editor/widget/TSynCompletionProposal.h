@@ -22,7 +22,7 @@ class TSynCompletionForm;
 // opens a list of proposals below the caret; typing filters it and an end character, Tab, Enter
 // or a double click completes the token at the caret. One list window serves every attached
 // editor; it belongs to the editor that last triggered it.
-class TSynCompletionProposal : public QObject, private TSynEditorHook {
+class TSynCompletionProposal : public QObject, private TSynMemoHook {
     Q_OBJECT
 public:
     // `owner` is the window the list belongs to (the main window).

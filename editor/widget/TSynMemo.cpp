@@ -491,7 +491,7 @@ bool TSynMemo::focusNextPrevChild(bool next) {
 
 void TSynMemo::CommandProcessor(EditorCommand command, char ch) {
     // A hook may remove itself (or another) while it runs: walk a copy.
-    for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+    for (TSynMemoHook* h : std::vector<TSynMemoHook*>(hooks_))
         if (hasHook(h))
             h->editorCommand(*this, command, ch);
     updateView();
@@ -500,16 +500,16 @@ void TSynMemo::CommandProcessor(EditorCommand command, char ch) {
     viewport()->update();
 }
 
-void TSynMemo::addHook(TSynEditorHook* hook) {
+void TSynMemo::addHook(TSynMemoHook* hook) {
     if (hook && !hasHook(hook))
         hooks_.push_back(hook);
 }
 
-void TSynMemo::removeHook(TSynEditorHook* hook) {
+void TSynMemo::removeHook(TSynMemoHook* hook) {
     std::erase(hooks_, hook);
 }
 
-bool TSynMemo::hasHook(const TSynEditorHook* hook) const {
+bool TSynMemo::hasHook(const TSynMemoHook* hook) const {
     return std::find(hooks_.begin(), hooks_.end(), hook) != hooks_.end();
 }
 
@@ -537,7 +537,7 @@ void TSynMemo::typeText(const QString& text) {
     for (const char ch : toBytes(text, Unheld::Skip)) {
         if (static_cast<unsigned char>(ch) < 32 || ch == 127)
             continue;
-        for (TSynEditorHook* h : std::vector<TSynEditorHook*>(hooks_))
+        for (TSynMemoHook* h : std::vector<TSynMemoHook*>(hooks_))
             if (hasHook(h))
                 h->editorKeyPress(*this, ch);
         CommandProcessor(ecChar, ch);

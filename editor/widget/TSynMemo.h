@@ -31,9 +31,9 @@ class TSynMemo;
 
 // Something that watches what an editor is asked to do (the completion popup). The editor
 // never owns its hooks; whoever adds one removes it before it goes away.
-class TSynEditorHook {
+class TSynMemoHook {
 public:
-    virtual ~TSynEditorHook() = default;
+    virtual ~TSynMemoHook() = default;
     // A character the user typed (Windows-1251), before the editor runs it as ecChar.
     virtual void editorKeyPress(TSynMemo& editor, char ch) = 0;
     // Every command that goes through the command processor, before it runs.
@@ -62,9 +62,9 @@ public:
     void CommandProcessor(EditorCommand command, char ch = 0);
 
     // Adding a hook twice has no effect.
-    void addHook(TSynEditorHook* hook);
-    void removeHook(TSynEditorHook* hook);
-    bool hasHook(const TSynEditorHook* hook) const;
+    void addHook(TSynMemoHook* hook);
+    void removeHook(TSynMemoHook* hook);
+    bool hasHook(const TSynMemoHook* hook) const;
     // While held, the caret stays drawn although another window has the keyboard (a list that
     // the user picks from while typing into this editor).
     void holdCaret(bool held);
@@ -230,7 +230,7 @@ private:
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     bool highlighterEnabled_ = false;
     QMenu* popupMenu_ = nullptr;
-    std::vector<TSynEditorHook*> hooks_;
+    std::vector<TSynMemoHook*> hooks_;
     bool caretHeld_ = false;
     QPointer<QWidget> companion_;
 
